@@ -27,13 +27,13 @@ using RegistryKey = RegistryKeyTag*;
 struct FileTag;
 using File = FileTag*;
 
-// Opens `subKey` (backslash-separated) under `root` for reading. Returns false when it is missing or
-// unreadable; *key is then null.
+// Opens `subKey` (backslash-separated) under `root` for reading. Returns false when it is missing
+// or unreadable; *key is then null.
 bool OpenRegistryKey(RegistryRoot root, const char* subKey, RegistryKey* key);
 
-// Reads the raw bytes of value `name` into buffer. On entry *size is the buffer's capacity in bytes;
-// on success it is the value's stored length, which may lack a terminator. Returns false when the
-// value is missing or longer than the capacity (the buffer's content is then unspecified).
+// Reads the raw bytes of value `name` into buffer. On entry *size is the buffer's capacity in
+// bytes; on success it is the value's stored length, which may lack a terminator. Returns false
+// when the value is missing or longer than the capacity (the buffer's content is then unspecified).
 bool QueryRegistryValue(RegistryKey key, const char* name, char* buffer, std::uint32_t* size);
 
 // Closes a key from OpenRegistryKey. Returns false when the close fails.
