@@ -1,0 +1,166 @@
+#include "standin/core/host.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "standin/suites/catalog.h"
+
+struct KwSPPlugin {
+  int unused;
+};
+
+namespace standin {
+namespace {
+
+Host* gCurrent = nullptr;
+KwSPPlugin gPluginRecord{0};
+
+// Keeps the host's depth of calls into the plug-in right on every way out.
+class CallScope {
+ public:
+  explicit CallScope(int& depth) : depth_(depth) { ++depth_; }
+  ~CallScope() { --depth_; }
+  CallScope(const CallScope&) = delete;
+  CallScope& operator=(const CallScope&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
+void ReportUnimplemented(const char* function) {
+  Host::Current().RecordMisbehaviour(function, "not implemented by the stand-in host");
+}
+
+ASErr KW_API ReservedSlot() {
+  Host::Current().RecordMisbehaviour("reserved slot", "a reserved suite slot was called");
+  return kUnimplementedErr;
+}
+
+Host::Host(HostOptions options) : options_(std::move(options)) {
+  if (gCurrent != nullptr) throw std::logic_error("only one stand-in host at a time");
+  RegisterSuites(suites_);
+  module_ = std::make_unique<PluginModule>(options_.modulePath);
+  gCurrent = this;
+}
+
+Host::~Host() {
+  gCurrent = nullptr;
+  if (clockSet_) unsetenv("KW_PLATFORM_CLOCK");
+}
+
+Host& Host::Current() {
+  if (gCurrent == nullptr) {
+    std::fputs("stand-in host: a suite was called with no current host\n", stderr);
+    std::abort();
+  }
+  return *gCurrent;
+}
+
+SPPluginRef Host::PluginRef() const {
+  return &gPluginRecord;
+}
+
+SPBasicSuite* Host::BasicSuite() {
+  return const_cast<SPBasicSuite*>(BasicSuiteTable());
+}
+
+ASErr Host::Send(const char* caller, const char* selector, SPMessageData* message) {
+  message->pluginRef = PluginRef();
+  message->globals = globals_;
+  message->basicSuite = BasicSuite();
+  ASErr result;
+  {
+    CallScope scope(callDepth_);
+    result = module_->Entry()(caller, selector, message);
+  }
+  globals_ = message->globals;
+  return result;
+}
+
+ASErr Host::Send(const char* caller, const char* selector) {
+  SPMessageData message{};
+  return Send(caller, selector, &message);
+}
+
+ASErr Host::Startup() {
+  return Send(hostapi::kSPInterfaceCaller, hostapi::kSPStartupSelector);
+}
+
+ASErr Host::Shutdown() {
+  return Send(hostapi::kSPInterfaceCaller, hostapi::kSPShutdownSelector);
+}
+
+ASErr Host::Unload() {
+  return Send(hostapi::kSPAccessCaller, hostapi::kSPUnloadSelector);
+}
+
+ASErr Host::Reload() {
+  return Send(hostapi::kSPAccessCaller, hostapi::kSPReloadSelector);
+}
+
+ASErr Host::Notify(AINotifierHandle notifier, const char* type, const char* selector) {
+  AINotifierMessage message{};
+  message.notifier = notifier;
+  message.notifierType = type;
+  return Send(hostapi::kAINotifierCaller, selector, &message.d);
+}
+
+ASErr Host::NotifyType(const char* type) {
+  auto notifier = app_.FindNotifier(type);
+  if (!notifier) return kBadParameterErr;
+  return Notify(*notifier, type);
+}
+
+ASErr Host::Menu(AIMenuItemHandle item, const char* selector) {
+  AIMenuMessage message{};
+  message.menuItem = item;
+  return Send(hostapi::kAIMenuCaller, selector, &message.d);
+}
+
+void Host::AsHostCall(const std::function<void()>& body) {
+  CallScope scope(callDepth_);
+  body();
+}
+
+ASErr Host::Enter(const char* suite, const char* function) {
+  if (callDepth_ == 0) {
+    RecordMisbehaviour(std::string(suite) + "::" + function, "called outside any host call");
+  }
+  return gate_.Enter(suite, function);
+}
+
+void Host::RecordMisbehaviour(const std::string& call, const std::string& what) {
+  misbehaviour_.push_back(call + ": " + what);
+}
+
+void Host::AddLeftoverSource(std::function<void(std::vector<std::string>&)> source) {
+  leftoverSources_.push_back(std::move(source));
+}
+
+std::vector<std::string> Host::Leftovers() const {
+  std::vector<std::string> out;
+  for (const std::string& block : blocks_.Describe()) out.push_back("block not freed: " + block);
+  for (const std::string& suite : suites_.Held()) out.push_back("suite not released: " + suite);
+  if (app_.openContexts != 0) {
+    out.push_back("application contexts not popped: " + std::to_string(app_.openContexts));
+  }
+  if (app_.strings.LiveCount() != 0) {
+    out.push_back("host strings not disposed: " + std::to_string(app_.strings.LiveCount()));
+  }
+  if (app_.accessHolds != 0) {
+    out.push_back("plug-in accesses not released: " + std::to_string(app_.accessHolds));
+  }
+  for (const auto& source : leftoverSources_) source(out);
+  for (const std::string& entry : misbehaviour_) out.push_back("misbehaviour: " + entry);
+  return out;
+}
+
+void Host::SetClock(std::int64_t seconds) {
+  setenv("KW_PLATFORM_CLOCK", std::to_string(seconds).c_str(), 1);
+  clockSet_ = true;
+}
+
+}  // namespace standin

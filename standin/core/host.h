@@ -1,0 +1,122 @@
+// The stand-in host: loads the plug-in module, offers it every suite over in-memory models, sends
+// it the host's messages, and keeps the books of what the plug-in holds and did.
+//
+// One host is current at a time (suite functions are plain C functions and find it through
+// Host::Current()). Everything runs on the calling thread, as in the drawing application.
+#ifndef KERFWORKS_STANDIN_CORE_HOST_H
+#define KERFWORKS_STANDIN_CORE_HOST_H
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "hostapi/messages.h"
+#include "standin/core/block_heap.h"
+#include "standin/core/call_gate.h"
+#include "standin/core/plugin_module.h"
+#include "standin/core/suite_registry.h"
+#include "standin/model/app_state.h"
+
+namespace standin {
+
+class Resources;
+enum class Language;
+
+struct HostOptions {
+  std::string modulePath = KW_PLUGIN_MODULE_PATH;
+  // Empty: the module path with its extension replaced by ".res".
+  std::string resourcePath;
+  bool japanese = false;
+};
+
+class Host {
+ public:
+  explicit Host(HostOptions options = {});
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+  ~Host();
+
+  // The current host; aborts when there is none (a suite called without a host is a bug).
+  static Host& Current();
+
+  // --- Messages to the plug-in -------------------------------------------------------------
+  // Sends one message; the record's leading fields are filled in here. Returns the plug-in's code.
+  ASErr Send(const char* caller, const char* selector, SPMessageData* message);
+  ASErr Send(const char* caller, const char* selector);
+  ASErr Startup();
+  ASErr Shutdown();
+  ASErr Unload();
+  ASErr Reload();
+  ASErr Notify(AINotifierHandle notifier, const char* type,
+               const char* selector = hostapi::kAINotifySelector);
+  // Fires the first notifier registered for `type`; kBadParameterErr when there is none.
+  ASErr NotifyType(const char* type);
+  ASErr Menu(AIMenuItemHandle item, const char* selector);
+
+  void* Globals() const { return globals_; }
+  SPPluginRef PluginRef() const;
+  const PluginModule& Module() const { return *module_; }
+  SPBasicSuite* BasicSuite();
+
+  // Runs `body` as the host calling into the plug-in (a callback of a dialog, say): suite calls
+  // made from inside count as made within a host call.
+  void AsHostCall(const std::function<void()>& body);
+  bool InHostCall() const { return callDepth_ > 0; }
+
+  // --- Bookkeeping ----------------------------------------------------------------------------
+  // The counting point of every suite function; records a call made outside any host call.
+  ASErr Enter(const char* suite, const char* function);
+  CallGate& Gate() { return gate_; }
+  BlockHeap& Blocks() { return blocks_; }
+  SuiteRegistry& Suites() { return suites_; }
+  void RecordMisbehaviour(const std::string& call, const std::string& what);
+  const std::vector<std::string>& Misbehaviour() const { return misbehaviour_; }
+  // Registers a model's contribution to Leftovers.
+  void AddLeftoverSource(std::function<void(std::vector<std::string>&)> source);
+  // Everything the plug-in left behind (blocks, suites, contexts, strings, lists, ...) and every
+  // misbehaviour recorded. Empty after a clean session.
+  std::vector<std::string> Leftovers() const;
+
+  // --- Settings of the host ---------------------------------------------------------------------
+  // The wall clock the plug-in sees, in seconds since 1970.
+  void SetClock(std::int64_t seconds);
+  bool Japanese() const { return options_.japanese; }
+  void SetJapanese(bool japanese) { options_.japanese = japanese; }
+  Language UserLanguage() const;
+  // The plug-in's compiled resources, read on first use; throws when they cannot be read.
+  const Resources& PluginResources();
+
+  AppState& App() { return app_; }
+
+ private:
+  HostOptions options_;
+  std::unique_ptr<PluginModule> module_;
+  std::unique_ptr<Resources> resources_;
+  CallGate gate_;
+  BlockHeap blocks_;
+  SuiteRegistry suites_;
+  AppState app_;
+  std::vector<std::string> misbehaviour_;
+  std::vector<std::function<void(std::vector<std::string>&)>> leftoverSources_;
+  void* globals_ = nullptr;
+  int callDepth_ = 0;
+  bool clockSet_ = false;
+};
+
+// Gate for suite functions returning an error code: `KW_GATE("AI Art Suite", "GetArtType");`
+#define KW_GATE(suite, function)                                                               \
+  do {                                                                                         \
+    if (ASErr kwGateErr = ::standin::Host::Current().Enter(suite, function)) return kwGateErr; \
+  } while (0)
+
+// Gate for suite functions returning something else: returns `fallback` on an injected failure.
+#define KW_GATE_OR(suite, function, fallback)                                         \
+  do {                                                                                \
+    if (::standin::Host::Current().Enter(suite, function) != kNoErr) return fallback; \
+  } while (0)
+
+}  // namespace standin
+
+#endif  // KERFWORKS_STANDIN_CORE_HOST_H

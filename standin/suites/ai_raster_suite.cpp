@@ -1,0 +1,14 @@
+#include "hostapi/suites.h"
+#include "standin/core/stub.h"
+#include "standin/suites/tables.h"
+
+namespace standin {
+
+const AIUncalledSuite* AIRasterSuiteTable() {
+  static const AIUncalledSuite table = {
+      {&ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot},
+  };
+  return &table;
+}
+
+}  // namespace standin

@@ -1,0 +1,41 @@
+#include "hostapi/suites.h"
+#include "standin/core/host.h"
+#include "standin/core/stub.h"
+#include "standin/suites/tables.h"
+
+namespace standin {
+namespace {
+
+constexpr char kSuite[] = kSPPluginsSuite;
+
+ASErr KW_API SetPluginName(SPPluginRef plugin, const char* name) {
+  KW_GATE(kSuite, "SetPluginName");
+  Host& host = Host::Current();
+  if (plugin != host.PluginRef() || name == nullptr) return kBadParameterErr;
+  host.App().pluginName = name;
+  return kNoErr;
+}
+
+ASErr KW_API GetPluginName(SPPluginRef plugin, const char** name) {
+  KW_GATE(kSuite, "GetPluginName");
+  Host& host = Host::Current();
+  if (plugin != host.PluginRef() || name == nullptr) return kBadParameterErr;
+  *name = host.App().pluginName.c_str();
+  return kNoErr;
+}
+
+}  // namespace
+
+const SPPluginsSuite* SPPluginsSuiteTable() {
+  static const SPPluginsSuite table = {
+      {&ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot,
+       &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot,
+       &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot,
+       &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot, &ReservedSlot},
+      &SetPluginName,
+      &GetPluginName,
+  };
+  return &table;
+}
+
+}  // namespace standin
