@@ -33,7 +33,8 @@ bool OpenRegistryKey(RegistryRoot root, const char* subKey, RegistryKey* key);
 
 // Reads the raw bytes of value `name` into buffer. On entry *size is the buffer's capacity in
 // bytes; on success it is the value's stored length, which may lack a terminator. Returns false
-// when the value is missing or longer than the capacity (the buffer's content is then unspecified).
+// when the value is missing or longer than the capacity (the buffer's content is then unspecified
+// and *size the length the value needs). A null buffer only asks for that length, and succeeds.
 bool QueryRegistryValue(RegistryKey key, const char* name, char* buffer, std::uint32_t* size);
 
 // Closes a key from OpenRegistryKey. Returns false when the close fails.
@@ -44,7 +45,8 @@ bool CloseRegistryKey(RegistryKey key);
 std::uint32_t GetTemporaryFolder(char* buffer, std::uint32_t capacity);
 
 // Creates a new, empty, uniquely named file "<folder><prefix><hex number>.TMP" and writes its full
-// path into buffer (at least 260 bytes). Returns false when no file could be created.
+// path into buffer (at least 260 bytes). Returns false when no file could be created; buffer then
+// holds the empty string.
 bool CreateTemporaryFile(const char* folder, const char* prefix, char* buffer);
 
 // Creates `path` for writing only, emptied if it exists, shared with no other opener, normal
@@ -67,7 +69,9 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
 bool ShellOpen(const char* path);
 
 // Writes the full path of the module loaded as `instance` (the host's instance handle of the
-// plug-in), terminated and cut to fit as GetModuleFileNameA does. Returns the length written, or 0.
+// plug-in), terminated and cut to fit as GetModuleFileNameA does. Returns the length written; when
+// the path had to be cut, `capacity` (the buffer then holds capacity - 1 characters and the
+// terminator); 0 on failure.
 std::uint32_t GetModulePath(void* instance, char* buffer, std::uint32_t capacity);
 
 // Seconds since 1970.
