@@ -23,6 +23,8 @@ set_target_properties(KerfworksPlugin PROPERTIES
 target_include_directories(KerfworksPlugin PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(KerfworksPlugin PRIVATE kw_hostapi)
 kw_warnings(KerfworksPlugin)
+# No unique symbols, so that unloading the module really unloads it.
+target_compile_options(KerfworksPlugin PRIVATE -fno-gnu-unique)
 if(WIN32)
   # Only system DLLs at run time: the C++ runtime is linked in.
   target_link_options(KerfworksPlugin PRIVATE -static -static-libgcc -static-libstdc++)
@@ -31,4 +33,13 @@ else()
   target_link_libraries(KerfworksPlugin PRIVATE ${CMAKE_DL_LIBS})
   target_link_options(KerfworksPlugin PRIVATE -Wl,--no-undefined)
   add_dependencies(KerfworksPlugin kw_resources)
+endif()
+
+if(KW_BUILD_HOST_TOOLS)
+  # The same sources as a static library, for unit tests that call plug-in functions directly
+  # with the stand-in host's suites (the module itself is only ever reached through PluginMain).
+  add_library(kw_plugin_objects STATIC ${KW_PLUGIN_SOURCES})
+  target_include_directories(kw_plugin_objects PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(kw_plugin_objects PUBLIC kw_hostapi ${CMAKE_DL_LIBS})
+  kw_warnings(kw_plugin_objects)
 endif()

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "standin/core/stub.h"
 #include "standin/suites/catalog.h"
 
 struct KwSPPlugin {
@@ -42,7 +43,7 @@ ASErr KW_API ReservedSlot() {
 Host::Host(HostOptions options) : options_(std::move(options)) {
   if (gCurrent != nullptr) throw std::logic_error("only one stand-in host at a time");
   RegisterSuites(suites_);
-  module_ = std::make_unique<PluginModule>(options_.modulePath);
+  if (!options_.modulePath.empty()) module_ = std::make_unique<PluginModule>(options_.modulePath);
   gCurrent = this;
 }
 
@@ -71,6 +72,7 @@ ASErr Host::Send(const char* caller, const char* selector, SPMessageData* messag
   message->pluginRef = PluginRef();
   message->globals = globals_;
   message->basicSuite = BasicSuite();
+  if (!module_) throw std::logic_error("the stand-in host was made without a plug-in module");
   ASErr result;
   {
     CallScope scope(callDepth_);

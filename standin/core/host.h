@@ -25,6 +25,7 @@ class Resources;
 enum class Language;
 
 struct HostOptions {
+  // Empty: no module is loaded, for tests that link plug-in code directly and call it themselves.
   std::string modulePath = KW_PLUGIN_MODULE_PATH;
   // Empty: the module path with its extension replaced by ".res".
   std::string resourcePath;
@@ -57,6 +58,7 @@ class Host {
 
   void* Globals() const { return globals_; }
   SPPluginRef PluginRef() const;
+  // Only for a host made with a module.
   const PluginModule& Module() const { return *module_; }
   SPBasicSuite* BasicSuite();
 
@@ -93,7 +95,7 @@ class Host {
  private:
   HostOptions options_;
   std::unique_ptr<PluginModule> module_;
-  std::unique_ptr<Resources> resources_;
+  std::shared_ptr<Resources> resources_;  // shared: its type is complete only where it is read
   CallGate gate_;
   BlockHeap blocks_;
   SuiteRegistry suites_;
