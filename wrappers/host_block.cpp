@@ -1,0 +1,38 @@
+#include "wrappers/host_block.h"
+
+#include <utility>
+
+#include "plugin/host_suites.h"
+#include "wrappers/ai_error.h"
+
+namespace ai {
+
+HostBlock::HostBlock(std::size_t size, const char* debugName) {
+  if (sSPBlocks == nullptr) throw Error(kOutOfMemoryErr);
+  void* block = nullptr;
+  ASErr code = sSPBlocks->AllocateBlock(size, debugName, &block);
+  if (code == kNoErr && block == nullptr) code = kOutOfMemoryErr;
+  Check(code);
+  block_ = block;
+}
+
+HostBlock::HostBlock(HostBlock&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
+
+HostBlock& HostBlock::operator=(HostBlock&& other) noexcept {
+  if (this != &other) {
+    Free();
+    block_ = std::exchange(other.block_, nullptr);
+  }
+  return *this;
+}
+
+HostBlock::~HostBlock() {
+  Free();
+}
+
+void HostBlock::Free() noexcept {
+  if (block_ != nullptr && sSPBlocks != nullptr) sSPBlocks->FreeBlock(block_);
+  block_ = nullptr;
+}
+
+}  // namespace ai
