@@ -22,7 +22,7 @@
 namespace standin {
 
 class Resources;
-enum class Language;
+enum class Language : std::uint16_t;
 
 struct HostOptions {
   // Empty: no module is loaded, for tests that link plug-in code directly and call it themselves.
