@@ -56,8 +56,12 @@ void CreateCutFileName() {
   platform::CreateTemporaryFile(folder, kCutFilePrefix, gCutFilePath);
 }
 
+bool CuttingApplicationFound() {
+  return std::strcmp(gApplicationPath, kFallbackApplicationPath) != 0;
+}
+
 void LaunchCuttingApplication(SPPluginRef plugin) {
-  if (std::strcmp(gApplicationPath, kFallbackApplicationPath) != 0) {
+  if (CuttingApplicationFound()) {
     const CommandLine line(gApplicationPath, gCutFilePath);
     // Started by its exact path: an unquoted path with spaces must not let the system guess at a
     // shorter program name.

@@ -22,6 +22,9 @@ void FindCuttingApplication();
 // gCutFilePath (empty when that fails).
 void CreateCutFileName();
 
+// Whether FindCuttingApplication found a program path other than the fallback.
+bool CuttingApplicationFound();
+
 // Starts the application on the cut file without waiting for it, or, when it is missing, shows
 // message 16234 of `plugin`'s resources (needs sADMBasic).
 void LaunchCuttingApplication(SPPluginRef plugin);
