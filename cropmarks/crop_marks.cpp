@@ -86,9 +86,11 @@ bool DocumentHasCropMarks() {
 
 void RemoveCropMarks() {
   const std::vector<AIArtHandle> tagged = TaggedArt();
+  std::vector<AIArtHandle> outermost;
   for (AIArtHandle art : tagged) {
-    if (!InsideAnyOf(art, tagged)) sAIArt->DisposeArt(art);
+    if (!InsideAnyOf(art, tagged)) outermost.push_back(art);
   }
+  for (AIArtHandle art : outermost) sAIArt->DisposeArt(art);
 }
 
 void SetCropMarks(bool on) {
