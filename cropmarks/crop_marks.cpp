@@ -18,11 +18,13 @@ class DocumentArt {
       list_ = nullptr;
       count_ = 0;
     }
-    if (list_ == nullptr) count_ = 0;
+    if (list_ == nullptr || count_ < 0) count_ = 0;
   }
   DocumentArt(const DocumentArt&) = delete;
   DocumentArt& operator=(const DocumentArt&) = delete;
-  ~DocumentArt() { sAIMatchingArt->ReleaseArtList(list_); }
+  ~DocumentArt() {
+    if (list_ != nullptr) sAIMatchingArt->ReleaseArtList(list_);
+  }
 
   const AIArtHandle* begin() const { return list_; }
   const AIArtHandle* end() const { return list_ + count_; }

@@ -10,6 +10,8 @@
 #include "cropmarks/crop_mark_shapes.h"
 #include "cropmarks/crop_marks.h"
 #include "plugin/host_suites.h"
+#include "standin/scenario/document_builder.h"
+#include "standin/scenario/document_view.h"
 
 namespace cropmarks_test {
 namespace {
@@ -245,6 +247,23 @@ TEST_F(ShapesTest, PrintedFiguresOfTypeMB2) {
   // The outer ends of the strokes lie at X and Y from the page's left and bottom edges.
   EXPECT_EQ(lowerLeft[0].p.h, HundredthsToPoints(1500));
   EXPECT_EQ(lowerLeft[2].p.v, HundredthsToPoints(2000));
+}
+
+// Each mark goes to the back of the current layer, so the last made is painted first.
+TEST_F(ShapesTest, MarksGoBelowAllArtOfTheCurrentLayer) {
+  standin::DocumentBuilder doc(host_.Documents());
+  doc.Page(595.275574f, kA4Height).Layer("Sheet");
+  doc.Rectangle("artwork", 100, 100, 50, 50);
+  doc.Layer("Notes").CurrentLayer("Sheet");
+  Run([] { SetCropMarks(true); });
+  const standin::DocumentView view(host_.Documents());
+  std::vector<std::string> order;
+  for (AIArtHandle art : view.All()) {
+    const std::string& name = view.Art(art).name;
+    order.push_back(name.empty() ? view.TagValue(art, kCropMarkTag).value_or("?") : name);
+    EXPECT_EQ(view.LayerTitle(art), "Sheet");
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"0003", "0002", "0001", "artwork"}));
 }
 
 // The builders used on their own: numbering from the caller, 16-bit numbers in four digits.
