@@ -61,7 +61,8 @@ TEST_F(GeometryTest, EveryMachineTypeWithItsDefaults) {
   }
 }
 
-// The Part's printed figures for the default settings (X 1500, Y 2000, W 17000, L 21000).
+// The reference figures, to six decimals, for the default settings (X 1500, Y 2000, W 17000,
+// L 21000).
 TEST_F(GeometryTest, PrintedFiguresOfTheDefaultSettings) {
   struct Printout {
     std::int32_t type;
@@ -88,9 +89,10 @@ TEST_F(GeometryTest, PrintedFiguresOfTheDefaultSettings) {
   }
 }
 
-// Types 0 to 2 measure from the page's top edge. The Part prints top 771.023682 and bottom
-// 175.748108 for an A4 page; its own rules (H - pt(Y + S), then top - pt(L), each rounded to float)
-// give a top one float below that, 771.023621, and the bottom follows the top. The rules hold.
+// Types 0 to 2 measure from the page's top edge. The reference figures for an A4 page, top
+// 771.023682 and bottom 175.748108, are one float off: the rounding rules (H - pt(Y + S), then
+// top - pt(L), each rounded to float) give a top one float lower, 771.023621, and the bottom
+// follows the top. The rules hold.
 TEST_F(GeometryTest, TopMeasuredTypesFollowThePageHeight) {
   for (std::int32_t type : {0, 1, 2}) {
     SCOPED_TRACE(type);

@@ -200,7 +200,8 @@ TEST_F(ShapesTest, OutOfRangeTypesAreLaidOutAsMB1) {
   }
 }
 
-// The Part's figures for the default settings, in page coordinates (ruler origin at the corner).
+// The reference figures for the default settings, in page coordinates (ruler origin at the
+// page's corner).
 TEST_F(ShapesTest, PrintedFiguresOfTypeMB1) {
   UseSettings({1500, 2000, 17000, 21000, 3});
   Run([] { SetCropMarks(true); });
