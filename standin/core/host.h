@@ -22,7 +22,9 @@
 namespace standin {
 
 class Resources;
-enum class Language;
+enum class Language : std::uint16_t;
+class DialogSystem;
+struct MenuModel;
 
 struct HostOptions {
   // Empty: no module is loaded, for tests that link plug-in code directly and call it themselves.
@@ -91,6 +93,8 @@ class Host {
   const Resources& PluginResources();
 
   AppState& App() { return app_; }
+  DialogSystem& Dialogs() { return *dialogs_; }
+  MenuModel& Menus() { return *menus_; }
 
  private:
   HostOptions options_;
@@ -102,6 +106,8 @@ class Host {
   AppState app_;
   std::vector<std::string> misbehaviour_;
   std::vector<std::function<void(std::vector<std::string>&)>> leftoverSources_;
+  std::unique_ptr<DialogSystem> dialogs_;
+  std::unique_ptr<MenuModel> menus_;
   void* globals_ = nullptr;
   int callDepth_ = 0;
   bool clockSet_ = false;
