@@ -18,6 +18,8 @@
 #include "standin/core/plugin_module.h"
 #include "standin/core/suite_registry.h"
 #include "standin/model/app_state.h"
+#include "standin/model/document.h"
+#include "standin/model/preference_store.h"
 
 namespace standin {
 
@@ -95,6 +97,8 @@ class Host {
   AppState& App() { return app_; }
   DialogSystem& Dialogs() { return *dialogs_; }
   MenuModel& Menus() { return *menus_; }
+  DocumentModel& Documents() { return documents_; }
+  PreferenceStore& Preferences() { return preferences_; }
 
  private:
   HostOptions options_;
@@ -104,6 +108,8 @@ class Host {
   BlockHeap blocks_;
   SuiteRegistry suites_;
   AppState app_;
+  DocumentModel documents_;
+  PreferenceStore preferences_;
   std::vector<std::string> misbehaviour_;
   std::vector<std::function<void(std::vector<std::string>&)>> leftoverSources_;
   std::unique_ptr<DialogSystem> dialogs_;

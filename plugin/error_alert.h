@@ -1,0 +1,22 @@
+// Turning a host error code into the alert the user sees: the code's message from the plug-in's
+// error message list, or nothing for the codes that are never shown.
+#ifndef KERFWORKS_PLUGIN_ERROR_ALERT_H
+#define KERFWORKS_PLUGIN_ERROR_ALERT_H
+
+#include <cstdint>
+
+#include "hostapi/host_types.h"
+
+// Codes never shown to the user, ended by 0.
+extern const ASErr SilentErrorCodes[];
+
+bool IsSilentErrorCode(ASErr code);
+
+// Shows the alert for `code`, also when no plug-in object (or no ADM Basic Suite) is held.
+void ShowErrorAlert(SPPluginRef pluginRef, ASErr code);
+
+// The message for `code` from string list 16050 (code text, message pairs; the last pair is the
+// fallback) in `buffer` of `length` characters, or null when the list or the message is missing.
+char* FindErrorMessage(SPPluginRef pluginRef, ASErr code, char* buffer, int32_t length);
+
+#endif  // KERFWORKS_PLUGIN_ERROR_ALERT_H

@@ -1,0 +1,69 @@
+// The plug-in's one export: creates and deletes the plug-in object and hands every message to it.
+#include <cstring>
+
+#include "hostapi/messages.h"
+#include "plugin/error_alert.h"
+#include "plugin/exception_guard.h"
+#include "plugin/host_suites.h"
+#include "plugin/kerfworks_plugin.h"
+
+#if defined(_WIN32)
+#define KW_EXPORT __declspec(dllexport)
+#else
+#define KW_EXPORT __attribute__((visibility("default")))
+#endif
+
+namespace {
+
+bool Is(const char* text, const char* expected) {
+  return text != nullptr && std::strcmp(text, expected) == 0;
+}
+
+}  // namespace
+
+extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* selector,
+                                             void* message) {
+  auto* data = static_cast<SPMessageData*>(message);
+  sSPBasic = data->basicSuite;
+  auto* plugin = static_cast<Plugin*>(data->globals);
+  ASErr result = kNoErr;
+
+  if (Is(caller, hostapi::kSPInterfaceCaller) && Is(selector, hostapi::kSPStartupSelector)) {
+    plugin = new KerfworksPluginDialogPlugin(data->pluginRef);
+    if (plugin == nullptr) {
+      result = kOutOfMemoryErr;
+    } else {
+      data->globals = plugin;
+      result = GuardExceptions([&] { return plugin->OnStartup(data); });
+      if (result != kNoErr) {
+        delete plugin;
+        data->globals = plugin = nullptr;
+      }
+    }
+  } else if (Is(caller, hostapi::kSPInterfaceCaller) &&
+             Is(selector, hostapi::kSPShutdownSelector) && plugin != nullptr) {
+    result = GuardExceptions([&] { return plugin->OnShutdown(data); });
+    delete plugin;
+    data->globals = plugin = nullptr;
+  }
+
+  if (plugin != nullptr) {
+    if (Is(caller, hostapi::kSPAccessCaller) && Is(selector, hostapi::kSPReloadSelector)) {
+      plugin = KerfworksPluginDialogPlugin::Reestablish(plugin);
+      data->globals = plugin;
+      result = GuardExceptions([&] { return plugin->OnReload(data); });
+    } else if (plugin->HoldsSuites()) {
+      result = plugin->HandleMessage(caller, selector, message);
+    }
+    if (result == kUnhandledMsgErr) result = kNoErr;
+  }
+
+  if (result != kNoErr) {
+    if (plugin != nullptr) {
+      plugin->ReportError(result, caller, selector, message);
+    } else {
+      ShowErrorAlert(data->pluginRef, result);
+    }
+  }
+  return result;
+}
