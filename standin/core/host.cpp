@@ -5,6 +5,8 @@
 #include <stdexcept>
 
 #include "standin/core/stub.h"
+#include "standin/model/dialog_system.h"
+#include "standin/model/menus.h"
 #include "standin/suites/catalog.h"
 
 struct KwSPPlugin {
@@ -43,6 +45,8 @@ ASErr KW_API ReservedSlot() {
 Host::Host(HostOptions options) : options_(std::move(options)) {
   if (gCurrent != nullptr) throw std::logic_error("only one stand-in host at a time");
   RegisterSuites(suites_);
+  dialogs_ = std::make_unique<DialogSystem>(*this);
+  menus_ = std::make_unique<MenuModel>();
   AddLeftoverSource([this](std::vector<std::string>& out) { documents_.Leftovers(out); });
   if (!options_.modulePath.empty()) module_ = std::make_unique<PluginModule>(options_.modulePath);
   gCurrent = this;

@@ -25,6 +25,8 @@ namespace standin {
 
 class Resources;
 enum class Language : std::uint16_t;
+class DialogSystem;
+struct MenuModel;
 
 struct HostOptions {
   // Empty: no module is loaded, for tests that link plug-in code directly and call it themselves.
@@ -91,8 +93,13 @@ class Host {
   Language UserLanguage() const;
   // The plug-in's compiled resources, read on first use; throws when they cannot be read.
   const Resources& PluginResources();
+  // Where they are read from: the resource path option, else the module path with its extension
+  // replaced by ".res".
+  static std::string ResourcePath(const HostOptions& options);
 
   AppState& App() { return app_; }
+  DialogSystem& Dialogs() { return *dialogs_; }
+  MenuModel& Menus() { return *menus_; }
   DocumentModel& Documents() { return documents_; }
   PreferenceStore& Preferences() { return preferences_; }
 
@@ -108,6 +115,8 @@ class Host {
   PreferenceStore preferences_;
   std::vector<std::string> misbehaviour_;
   std::vector<std::function<void(std::vector<std::string>&)>> leftoverSources_;
+  std::unique_ptr<DialogSystem> dialogs_;
+  std::unique_ptr<MenuModel> menus_;
   void* globals_ = nullptr;
   int callDepth_ = 0;
   bool clockSet_ = false;
