@@ -85,7 +85,7 @@ int OutputModeFromFlags() {
   return kOutputAll;
 }
 
-float HundredthsToPoints(std::int32_t hundredths) {
+float HundredthsToPoints(std::int64_t hundredths) {
   const double points = static_cast<double>(hundredths) * 72.0 / 25.4 / 100.0;
   return static_cast<float>(points);
 }

@@ -86,7 +86,8 @@ void SetOutputMode(int entryIndex);
 int OutputModeFromFlags();
 
 // hundredths * 72 / 25.4 / 100 in double precision, in this order, rounded to float at the end.
-float HundredthsToPoints(std::int32_t hundredths);
+// Takes 64 bits so that sums of settings can be formed without overflow; any int32 converts alike.
+float HundredthsToPoints(std::int64_t hundredths);
 
 // hundredths / 100 in double precision, rounded to float.
 float HundredthsToMillimetres(std::int32_t hundredths);
