@@ -156,6 +156,7 @@ std::vector<std::string> Host::Leftovers() const {
   if (app_.accessHolds != 0) {
     out.push_back("plug-in accesses not released: " + std::to_string(app_.accessHolds));
   }
+  app_.actions.DescribeLeftovers(out);
   for (const auto& source : leftoverSources_) source(out);
   for (const std::string& entry : misbehaviour_) out.push_back("misbehaviour: " + entry);
   return out;

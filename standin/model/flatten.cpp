@@ -18,9 +18,22 @@ double Length(double x, double y) {
   return std::hypot(x, y);
 }
 
-// Lines needed so that the chord error, at most 3/4 d / n^2 for a cubic whose second differences
-// are at most d long, stays within the flatness.
+double DistanceToChord(const Vec& p, const Vec& a, const Vec& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double length2 = dx * dx + dy * dy;
+  const double t =
+      length2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
+  return Length(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// One line when both handles lie within the flatness of the chord (the curve stays inside their
+// hull); else as many as keep the chord error, at most 3/4 d / n^2 for a cubic whose second
+// differences are at most d long, within the flatness.
 int LinesFor(const Vec (&c)[4], double flatness, int maxPerCurve) {
+  if (DistanceToChord(c[1], c[0], c[3]) <= flatness &&
+      DistanceToChord(c[2], c[0], c[3]) <= flatness) {
+    return 1;
+  }
   const double d = std::max(Length(c[0].x - 2 * c[1].x + c[2].x, c[0].y - 2 * c[1].y + c[2].y),
                             Length(c[1].x - 2 * c[2].x + c[3].x, c[1].y - 2 * c[2].y + c[3].y));
   const double needed = std::ceil(std::sqrt(0.75 * d / flatness));
