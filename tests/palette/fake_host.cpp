@@ -557,8 +557,15 @@ void FillTables() {
   gBasic.GetPaletteLayoutBounds = &GetPaletteLayoutBounds;
   gDrawer = {};
   gDrawer.GetBoundsRect = &DrawerGetBounds;
-  gPreference = {&GetBoolean, &PutBoolean, &GetInteger, &PutInteger,
-                 &GetString,  &PutString,  &GetPoint,   &PutPoint};
+  gPreference = {};
+  gPreference.GetBooleanPreference = &GetBoolean;
+  gPreference.PutBooleanPreference = &PutBoolean;
+  gPreference.GetIntegerPreference = &GetInteger;
+  gPreference.PutIntegerPreference = &PutInteger;
+  gPreference.GetStringPreference = &GetString;
+  gPreference.PutStringPreference = &PutString;
+  gPreference.GetPointPreference = &GetPoint;
+  gPreference.PutPointPreference = &PutPoint;
   gContext = {nullptr, &PushContext, &PopContext};
   gMenu = {};
   gMenu.AddMenuItem = &AddMenuItem;
