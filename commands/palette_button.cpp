@@ -1,5 +1,7 @@
 #include "commands/palette_button.h"
 
+#include "commands/commands.h"
+#include "commands/cut_command.h"
 #include "cropmarks/crop_marks.h"
 #include "hostapi/messages.h"
 #include "palette/palette_handlers.h"
@@ -9,8 +11,26 @@
 
 namespace {
 
-void RunButtonCommand(int32_t itemId, ADMDialogRef dialog) {
+void RunButtonCommand(int32_t itemId, SPPluginRef pluginRef, ADMDialogRef dialog) {
   switch (itemId) {
+    case kOutputButton:
+      RunCutCommand(pluginRef);
+      break;
+    case kOutlineTextButton:
+      OutlineTextCommand();
+      break;
+    case kOutlineStrokeButton:
+      OutlineStrokeCommand();
+      break;
+    case kMergePathsButton:
+      MergePathsCommand();
+      break;
+    case kOffsetPathButton:
+      OffsetPathCommand();
+      break;
+    case kMarkPathsButton:
+      MarkPathsCommand();
+      break;
     case kCropMarksButton:
       ToggleCropMarks();
       break;
@@ -33,7 +53,7 @@ void KW_API PaletteButtonNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   GuardExceptions([&] {
     sADMItem->DefaultNotify(item, notifier);
     if (sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier)) {
-      RunButtonCommand(sADMItem->GetID(item), dialog);
+      RunButtonCommand(sADMItem->GetID(item), pluginRef, dialog);
     }
     return kNoErr;
   });

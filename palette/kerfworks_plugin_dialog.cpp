@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "commands/palette_button.h"
+#include "output/launcher.h"
 
 #include "palette/palette_handlers.h"
 #include "palette/palette_items.h"
@@ -54,6 +55,8 @@ ASErr KerfworksPluginDialog::Init() {
   SetPaletteIcons(pluginRef);
 
   if (pushed) sAIContext->PopAppContext(context);
+  FindCuttingApplication();
+  CreateCutFileName();
   return result;
 }
 

@@ -1,5 +1,8 @@
 #include "fake_host.h"
 
+#include <stdlib.h>
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -621,6 +624,12 @@ SPPluginRef PluginRef() {
 }
 
 void Install() {
+  // The palette names its cut file and looks for the application when it opens: keep both here.
+  const std::string scratch = std::string(KW_BINARY_DIR) + "/palette_scratch";
+  mkdir(scratch.c_str(), 0700);
+  setenv("TMPDIR", scratch.c_str(), 1);
+  setenv("KW_REGISTRY_USER", (scratch + "/no-user-registry").c_str(), 1);
+  setenv("KW_REGISTRY_MACHINE", (scratch + "/no-machine-registry").c_str(), 1);
   delete gWorld;
   gWorld = new World();
   gEntries.clear();

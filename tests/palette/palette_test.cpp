@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 #include "fake_host.h"
+#include "output/launcher.h"
 #include "palette/palette_items.h"
 #include "palette/settings.h"
 
@@ -46,6 +49,15 @@ TEST_F(PaletteTest, FirstStartWithAnEmptyStore) {
   EXPECT_EQ(kADM_selectionCode, 14);
   EXPECT_EQ(fake::The().contextPushes, 1);
   EXPECT_EQ(fake::The().openContexts, 0);
+}
+
+TEST_F(PaletteTest, OpeningSettlesTheApplicationAndTheCutFile) {
+  gCutFilePath[0] = '\0';
+  Open();
+  EXPECT_STREQ(gApplicationPath, kFallbackApplicationPath);  // nothing registered here
+  const std::string cutFile = gCutFilePath;
+  EXPECT_EQ(cutFile.rfind(std::string(KW_BINARY_DIR) + "/palette_scratch/~KW", 0), 0u) << cutFile;
+  EXPECT_EQ(std::remove(cutFile.c_str()), 0);  // it was created
 }
 
 TEST_F(PaletteTest, ButtonsGetTheirPicturesTooltipsAndHandler) {
