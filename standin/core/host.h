@@ -95,10 +95,10 @@ class Host {
   const Resources& PluginResources();
 
   AppState& App() { return app_; }
-  DocumentModel& Documents() { return documents_; }
-  PreferenceStore& Preferences() { return preferences_; }
   DialogSystem& Dialogs() { return *dialogs_; }
   MenuModel& Menus() { return *menus_; }
+  DocumentModel& Documents() { return documents_; }
+  PreferenceStore& Preferences() { return preferences_; }
 
  private:
   HostOptions options_;

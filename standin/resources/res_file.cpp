@@ -45,6 +45,9 @@ Resources Resources::FromResBytes(std::span<const std::uint8_t> bytes, const std
     if (file.Remaining() < 8) file.Fail("truncated resource header");
     std::uint32_t dataSize = file.U32();
     std::uint32_t headerSize = file.U32();
+    if (first && (dataSize != 0 || headerSize != kMinHeaderSize)) {
+      file.Fail("not a compiled resource file (no leading empty record)");
+    }
     if (headerSize < kMinHeaderSize) file.Fail("resource header too small");
     if (headerSize - 8 > file.Remaining()) file.Fail("resource header runs past the end");
     ByteReader header(file.Take(headerSize - 8), what + " header");

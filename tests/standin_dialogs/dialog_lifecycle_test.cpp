@@ -40,6 +40,32 @@ TEST(DialogUnitsTest, ConvertsLikeWindowsRoundingHalfAwayFromZero) {
   }
 }
 
+TEST(ItemKindTest, ComesFromTheTemplateClassInAnyCaseAndTheStyle) {
+  using standin::ItemKind;
+  struct Case {
+    const char* windowClass;
+    std::uint32_t style;
+    ItemKind kind;
+  };
+  const Case cases[] = {
+      {"ADM Picture Push Button Type", 0x50010000, ItemKind::kPicturePushButton},
+      {"ADM POPUP LIST TYPE", 0x50010000, ItemKind::kPopupList},
+      {"adm text edit type", 0, ItemKind::kTextEdit},
+      {"Button", 0x50010001, ItemKind::kPushButton},
+      {"BUTTON", 0x50010003, ItemKind::kCheckBox},
+      {"Button", 0x50010009, ItemKind::kRadioButton},
+      {"Button", 0x50000007, ItemKind::kFrame},
+      {"Static", 0x50000010, ItemKind::kFrame},
+      {"Static", 0x50000000, ItemKind::kStaticText},
+      {"Edit", 0, ItemKind::kTextEdit},
+      {"ADM Slider Type", 0, ItemKind::kCustom},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(standin::ItemKindOf(c.windowClass, c.style), c.kind)
+        << c.windowClass << " " << std::hex << c.style;
+  }
+}
+
 TEST_F(DialogTest, CreateBuildsItemsFromTheTemplateAndRunsInitWithTheUserData) {
   int object = 0;
   ADMUserData seenUserData = nullptr;
