@@ -5,6 +5,8 @@
 #include <stdexcept>
 
 #include "standin/core/stub.h"
+#include "standin/model/dialog_system.h"
+#include "standin/model/menus.h"
 #include "standin/suites/catalog.h"
 
 struct KwSPPlugin {
@@ -44,6 +46,8 @@ Host::Host(HostOptions options) : options_(std::move(options)) {
   if (gCurrent != nullptr) throw std::logic_error("only one stand-in host at a time");
   RegisterSuites(suites_);
   AddLeftoverSource([this](std::vector<std::string>& out) { documents_.Leftovers(out); });
+  dialogs_ = std::make_unique<DialogSystem>(*this);
+  menus_ = std::make_unique<MenuModel>();
   if (!options_.modulePath.empty()) module_ = std::make_unique<PluginModule>(options_.modulePath);
   gCurrent = this;
 }

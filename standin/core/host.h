@@ -25,6 +25,8 @@ namespace standin {
 
 class Resources;
 enum class Language : std::uint16_t;
+class DialogSystem;
+struct MenuModel;
 
 struct HostOptions {
   // Empty: no module is loaded, for tests that link plug-in code directly and call it themselves.
@@ -95,6 +97,8 @@ class Host {
   AppState& App() { return app_; }
   DocumentModel& Documents() { return documents_; }
   PreferenceStore& Preferences() { return preferences_; }
+  DialogSystem& Dialogs() { return *dialogs_; }
+  MenuModel& Menus() { return *menus_; }
 
  private:
   HostOptions options_;
@@ -108,6 +112,8 @@ class Host {
   PreferenceStore preferences_;
   std::vector<std::string> misbehaviour_;
   std::vector<std::function<void(std::vector<std::string>&)>> leftoverSources_;
+  std::unique_ptr<DialogSystem> dialogs_;
+  std::unique_ptr<MenuModel> menus_;
   void* globals_ = nullptr;
   int callDepth_ = 0;
   bool clockSet_ = false;

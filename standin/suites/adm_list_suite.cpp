@@ -1,16 +1,48 @@
+// ADM List Suite over the dialog system: the entries of popup, list and flyout menu items.
 #include "hostapi/suites.h"
-#include "standin/core/stub.h"
+#include "standin/model/dialog_system.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
+namespace {
+
+constexpr char kSuite[] = kADMListSuite;
+
+DialogSystem& System() {
+  return Host::Current().Dialogs();
+}
+
+void KW_API SetMenuID(ADMListRef list, int32_t menuId) {
+  KW_GATE_OR(kSuite, "SetMenuID", );
+  System().FillList(list, menuId, SuiteCall(kSuite, "SetMenuID"));
+}
+
+ADMEntryRef KW_API GetActiveEntry(ADMListRef list) {
+  KW_GATE_OR(kSuite, "GetActiveEntry", nullptr);
+  const ListRecord* record = System().List(list, SuiteCall(kSuite, "GetActiveEntry"));
+  return record == nullptr ? nullptr : System().ActiveEntry(*record);
+}
+
+ADMEntryRef KW_API IndexEntry(ADMListRef list, int32_t index) {
+  KW_GATE_OR(kSuite, "IndexEntry", nullptr);
+  const ListRecord* record = System().List(list, SuiteCall(kSuite, "IndexEntry"));
+  if (record == nullptr || index < 0 || index >= static_cast<int32_t>(record->entries.size())) {
+    return nullptr;
+  }
+  return record->entries[static_cast<std::size_t>(index)];
+}
+
+int32_t KW_API NumberOfEntries(ADMListRef list) {
+  KW_GATE_OR(kSuite, "NumberOfEntries", 0);
+  const ListRecord* record = System().List(list, SuiteCall(kSuite, "NumberOfEntries"));
+  return record == nullptr ? 0 : static_cast<int32_t>(record->entries.size());
+}
+
+}  // namespace
 
 const ADMListSuite* ADMListSuiteTable() {
-  static const ADMListSuite table = {
-      KW_UNIMPLEMENTED(ADMListSuite, SetMenuID),
-      KW_UNIMPLEMENTED(ADMListSuite, GetActiveEntry),
-      KW_UNIMPLEMENTED(ADMListSuite, IndexEntry),
-      KW_UNIMPLEMENTED(ADMListSuite, NumberOfEntries),
-  };
+  static const ADMListSuite table = {&SetMenuID, &GetActiveEntry, &IndexEntry, &NumberOfEntries};
   return &table;
 }
 
