@@ -20,7 +20,9 @@ constexpr char kButtonPictureName[] = "hoge";
 
 // The Crop-marks button shows whether the document has crop marks; other pictures stay.
 void ShowCropMarkState(ADMItemRef item, bool hasMarks) {
-  ADMItemRef button = sADMDialog->GetItem(sADMItem->GetDialog(item), kCropMarksButtonItem);
+  ADMDialogRef dialog = sADMItem->GetDialog(item);
+  if (dialog == nullptr) return;
+  ADMItemRef button = sADMDialog->GetItem(dialog, kCropMarksButtonItem);
   if (button == nullptr) return;
   std::int32_t picture = 0;
   const char* name = nullptr;
