@@ -18,11 +18,13 @@ class DocumentArt {
       list_ = nullptr;
       count_ = 0;
     }
-    if (list_ == nullptr) count_ = 0;
+    if (list_ == nullptr || count_ < 0) count_ = 0;
   }
   DocumentArt(const DocumentArt&) = delete;
   DocumentArt& operator=(const DocumentArt&) = delete;
-  ~DocumentArt() { sAIMatchingArt->ReleaseArtList(list_); }
+  ~DocumentArt() {
+    if (list_ != nullptr) sAIMatchingArt->ReleaseArtList(list_);
+  }
 
   const AIArtHandle* begin() const { return list_; }
   const AIArtHandle* end() const { return list_ + count_; }
@@ -86,9 +88,11 @@ bool DocumentHasCropMarks() {
 
 void RemoveCropMarks() {
   const std::vector<AIArtHandle> tagged = TaggedArt();
+  std::vector<AIArtHandle> outermost;
   for (AIArtHandle art : tagged) {
-    if (!InsideAnyOf(art, tagged)) sAIArt->DisposeArt(art);
+    if (!InsideAnyOf(art, tagged)) outermost.push_back(art);
   }
+  for (AIArtHandle art : outermost) sAIArt->DisposeArt(art);
 }
 
 void SetCropMarks(bool on) {

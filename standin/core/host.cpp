@@ -45,9 +45,9 @@ ASErr KW_API ReservedSlot() {
 Host::Host(HostOptions options) : options_(std::move(options)) {
   if (gCurrent != nullptr) throw std::logic_error("only one stand-in host at a time");
   RegisterSuites(suites_);
-  AddLeftoverSource([this](std::vector<std::string>& out) { documents_.Leftovers(out); });
   dialogs_ = std::make_unique<DialogSystem>(*this);
   menus_ = std::make_unique<MenuModel>();
+  AddLeftoverSource([this](std::vector<std::string>& out) { documents_.Leftovers(out); });
   if (!options_.modulePath.empty()) module_ = std::make_unique<PluginModule>(options_.modulePath);
   gCurrent = this;
 }

@@ -93,12 +93,15 @@ class Host {
   Language UserLanguage() const;
   // The plug-in's compiled resources, read on first use; throws when they cannot be read.
   const Resources& PluginResources();
+  // Where they are read from: the resource path option, else the module path with its extension
+  // replaced by ".res".
+  static std::string ResourcePath(const HostOptions& options);
 
   AppState& App() { return app_; }
-  DocumentModel& Documents() { return documents_; }
-  PreferenceStore& Preferences() { return preferences_; }
   DialogSystem& Dialogs() { return *dialogs_; }
   MenuModel& Menus() { return *menus_; }
+  DocumentModel& Documents() { return documents_; }
+  PreferenceStore& Preferences() { return preferences_; }
 
  private:
   HostOptions options_;

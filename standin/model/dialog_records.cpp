@@ -1,5 +1,8 @@
 #include "standin/model/dialog_records.h"
 
+#include <cctype>
+#include <cstring>
+
 namespace standin {
 namespace {
 
@@ -10,6 +13,19 @@ constexpr char kTextEditClass[] = "ADM Text Edit Type";
 // Low bits of the predefined classes' styles.
 constexpr std::uint32_t kButtonTypeMask = 0x0F;
 constexpr std::uint32_t kStaticTypeMask = 0x1F;
+
+// Window class names are case-insensitive; resource compilers may hand them out upper-cased.
+bool SameClass(const std::string& a, const char* b) {
+  const std::size_t length = std::strlen(b);
+  if (a.size() != length) return false;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
 
 ItemKind ButtonKind(std::uint32_t style) {
   switch (style & kButtonTypeMask) {
@@ -71,14 +87,14 @@ const char* ItemKindName(ItemKind kind) {
 }
 
 ItemKind ItemKindOf(const std::string& windowClass, std::uint32_t style) {
-  if (windowClass == kPicturePushButtonClass) return ItemKind::kPicturePushButton;
-  if (windowClass == kPopupListClass) return ItemKind::kPopupList;
-  if (windowClass == kTextEditClass) return ItemKind::kTextEdit;
-  if (windowClass == "Button") return ButtonKind(style);
-  if (windowClass == "Static") return StaticKind(style);
-  if (windowClass == "Edit") return ItemKind::kTextEdit;
-  if (windowClass == "ComboBox") return ItemKind::kPopupList;
-  if (windowClass == "ListBox") return ItemKind::kListBox;
+  if (SameClass(windowClass, kPicturePushButtonClass)) return ItemKind::kPicturePushButton;
+  if (SameClass(windowClass, kPopupListClass)) return ItemKind::kPopupList;
+  if (SameClass(windowClass, kTextEditClass)) return ItemKind::kTextEdit;
+  if (SameClass(windowClass, "Button")) return ButtonKind(style);
+  if (SameClass(windowClass, "Static")) return StaticKind(style);
+  if (SameClass(windowClass, "Edit")) return ItemKind::kTextEdit;
+  if (SameClass(windowClass, "ComboBox")) return ItemKind::kPopupList;
+  if (SameClass(windowClass, "ListBox")) return ItemKind::kListBox;
   return ItemKind::kCustom;
 }
 

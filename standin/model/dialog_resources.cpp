@@ -1,5 +1,7 @@
 #include "standin/model/dialog_resources.h"
 
+#include "standin/core/host.h"
+
 namespace standin {
 namespace {
 
@@ -37,6 +39,42 @@ std::optional<MenuTemplate> MemoryDialogResources::Menu(int id) const {
 
 std::optional<Picture> MemoryDialogResources::Image(int id) const {
   return Lookup(images_, id);
+}
+
+namespace {
+
+// A resource that cannot be decoded is one the host cannot show; nothing may throw into the
+// plug-in's frames.
+template <typename Read>
+auto Guarded(Host& host, int id, Read read) -> decltype(read()) {
+  try {
+    return read();
+  } catch (const std::exception& error) {
+    host.RecordMisbehaviour("stand-in host",
+                            "resource " + std::to_string(id) + " cannot be read: " + error.what());
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::optional<DialogTemplate> PluginDialogResources::Dialog(int id) const {
+  return Guarded(host_, id,
+                 [&] { return host_.PluginResources().Dialog(id, host_.UserLanguage()); });
+}
+
+std::optional<MenuTemplate> PluginDialogResources::Menu(int id) const {
+  return Guarded(host_, id, [&] { return host_.PluginResources().Menu(id, host_.UserLanguage()); });
+}
+
+std::optional<Picture> PluginDialogResources::Image(int id) const {
+  return Guarded(host_, id, [&]() -> std::optional<Picture> {
+    const Resources& resources = host_.PluginResources();
+    const Language language = host_.UserLanguage();
+    if (auto icon = resources.Icon(id, language)) return icon;
+    if (auto bitmap = resources.Bitmap(id, language)) return bitmap;
+    return resources.Png(id, language);
+  });
 }
 
 }  // namespace standin

@@ -10,6 +10,8 @@
 
 namespace standin {
 
+class Host;
+
 class DialogResourceSource {
  public:
   virtual ~DialogResourceSource() = default;
@@ -34,6 +36,18 @@ class MemoryDialogResources : public DialogResourceSource {
   std::map<int, DialogTemplate> dialogs_;
   std::map<int, MenuTemplate> menus_;
   std::map<int, Picture> images_;
+};
+
+// The plug-in's compiled resources, in the host's user language at the time of each lookup.
+class PluginDialogResources : public DialogResourceSource {
+ public:
+  explicit PluginDialogResources(Host& host) : host_(host) {}
+  std::optional<DialogTemplate> Dialog(int id) const override;
+  std::optional<MenuTemplate> Menu(int id) const override;
+  std::optional<Picture> Image(int id) const override;
+
+ private:
+  Host& host_;
 };
 
 }  // namespace standin

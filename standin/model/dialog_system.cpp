@@ -21,7 +21,19 @@ void DialogSystem::SetResources(std::shared_ptr<const DialogResourceSource> reso
   resources_ = std::move(resources);
 }
 
+// Without templates from a test, the plug-in's own; when they cannot be read the host says so
+// once and goes on without resources.
 const DialogResourceSource* DialogSystem::Resources() {
+  if (!resources_ && !resourcesUnreadable_) {
+    try {
+      host_.PluginResources();
+      resources_ = std::make_shared<PluginDialogResources>(host_);
+    } catch (const std::exception& error) {
+      resourcesUnreadable_ = true;
+      host_.RecordMisbehaviour("stand-in host",
+                               std::string("cannot read the plug-in's resources: ") + error.what());
+    }
+  }
   return resources_.get();
 }
 

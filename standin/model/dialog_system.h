@@ -56,7 +56,7 @@ class DialogSystem {
 
   // Templates made by a test instead of the plug-in's compiled resources.
   void SetResources(std::shared_ptr<const DialogResourceSource> resources);
-  // Null when none can be had.
+  // The templates in use (the plug-in's own unless a test set others); null when none can be had.
   const DialogResourceSource* Resources();
 
   // --- Lookups -------------------------------------------------------------------------------
@@ -139,6 +139,7 @@ class DialogSystem {
 
   Host& host_;
   std::shared_ptr<const DialogResourceSource> resources_;
+  bool resourcesUnreadable_ = false;
   HandleTable<ADMDialogRef, DialogRecord> dialogs_;
   HandleTable<ADMItemRef, ItemRecord> items_;
   HandleTable<ADMListRef, ListRecord> lists_;

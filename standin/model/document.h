@@ -56,8 +56,8 @@ struct Document {
   int redraws = 0;
 };
 
-// Where new art goes: the paint-order code of the art suite, relative to `prep` (null: the
-// current layer, only with kPlaceAboveAll and kPlaceBelowAll).
+// Where new art goes: the paint-order code of the art suite, relative to `prep`; kPlaceAboveAll
+// and kPlaceBelowAll ignore `prep` and mean the top or bottom of the current layer.
 struct Placement {
   std::int16_t paintOrder = kPlaceAboveAll;
   AIArtHandle prep = nullptr;

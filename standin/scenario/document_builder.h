@@ -58,7 +58,8 @@ class DocumentBuilder {
   // What paths made from now on (and those the plug-in makes) are painted with.
   DocumentBuilder& DefaultStyle(const AIPathStyle& style);
   // The first call names the first layer; later calls add a layer above all others. Either way
-  // the layer receives the art that follows.
+  // the layer receives the art that follows. The host's current layer stays the first layer
+  // unless CurrentLayer names another.
   DocumentBuilder& Layer(const std::string& title, bool visible = true, bool locked = false);
   // Makes the layer the host's current layer (new art of the plug-in goes there).
   DocumentBuilder& CurrentLayer(const std::string& title);

@@ -1,0 +1,290 @@
+#include "tools/kwhost/svg/svg_import.h"
+
+#include <2geom/transforms.h>
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "tools/kwhost/svg/svg_geometry.h"
+#include "tools/kwhost/svg/svg_length.h"
+#include "tools/kwhost/svg/svg_style.h"
+#include "tools/kwhost/svg/svg_transform.h"
+
+namespace svg {
+namespace {
+
+// Where an element's user units land on the page, and what it inherits.
+struct Context {
+  Geom::Affine toPage;
+  ComputedStyle style;
+  bool hidden = false;
+};
+
+std::string_view LocalName(const pugi::xml_node& node) {
+  std::string_view name = node.name();
+  const auto colon = name.find(':');
+  return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+// Stroke widths scale with the transform's mean linear factor.
+double ScaleOf(const Geom::Affine& affine) {
+  return std::sqrt(std::abs(affine.det()));
+}
+
+std::vector<double> Numbers(std::string_view text) {
+  std::vector<double> out;
+  std::string token;
+  for (char c : std::string(text) + " ") {
+    if (c == ' ' || c == ',' || c == '\t' || c == '\n' || c == '\r') {
+      if (!token.empty()) {
+        if (auto n = ParseNumber(token)) out.push_back(*n);
+        token.clear();
+      }
+    } else {
+      token += c;
+    }
+  }
+  return out;
+}
+
+Style PageStyle(const ComputedStyle& computed, const Geom::Affine& toPage) {
+  return Style{computed.fill, computed.stroke, computed.strokeWidth * ScaleOf(toPage)};
+}
+
+std::string TextContent(const pugi::xml_node& node) {
+  std::string text;
+  for (const pugi::xml_node& child : node.children()) {
+    if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+      text += child.value();
+    } else if (child.type() == pugi::node_element) {
+      text += TextContent(child);
+    }
+  }
+  return text;
+}
+
+// 1-based line of a byte offset into the text.
+int LineAt(const std::string& text, std::ptrdiff_t offset) {
+  const auto end = text.begin() + std::clamp<std::ptrdiff_t>(offset, 0, std::ssize(text));
+  return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
+}
+
+class Importer {
+ public:
+  Importer(std::string name, const std::string& text) : name_(std::move(name)), text_(text) {}
+
+  Drawing Run(const pugi::xml_document& document) {
+    const pugi::xml_node root = document.document_element();
+    if (LocalName(root) != "svg") Fail(root, "the root element is not <svg>");
+    Drawing drawing;
+    Context context;
+    context.toPage = RootTransform(root, drawing);
+    context.style = ResolveStyle(root, ComputedStyle{});
+    Layer* looseLayer = nullptr;
+    for (const pugi::xml_node& child : root.children()) {
+      if (child.type() != pugi::node_element) continue;
+      if (LocalName(child) == "g" &&
+          std::string_view(child.attribute("inkscape:groupmode").value()) == "layer") {
+        Context inner = Inner(child, context);
+        Layer layer;
+        layer.locked = IsLocked(child);
+        layer.name = child.attribute("inkscape:label").value();
+        if (layer.name.empty()) layer.name = child.attribute("id").value();
+        layer.hidden = inner.hidden;
+        for (const pugi::xml_node& grandchild : child.children())
+          AddItem(grandchild, inner, layer.items);
+        drawing.layers.push_back(std::move(layer));
+        continue;
+      }
+      std::vector<Item> items;
+      AddItem(child, context, items);
+      if (items.empty()) continue;
+      if (looseLayer == nullptr) {
+        drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
+        looseLayer = &drawing.layers.back();
+      }
+      for (Item& item : items) looseLayer->items.push_back(std::move(item));
+      looseLayer = &drawing.layers.back();  // the vector may have moved
+    }
+    if (drawing.layers.empty()) drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
+    return drawing;
+  }
+
+ private:
+  // User units of the root to page points, y flipped so that it grows up from the bottom edge.
+  Geom::Affine RootTransform(const pugi::xml_node& root, Drawing& drawing) {
+    const std::vector<double> viewBox = Numbers(root.attribute("viewBox").value());
+    const bool hasViewBox = viewBox.size() == 4 && viewBox[2] > 0 && viewBox[3] > 0;
+    auto length = [&](const char* attribute, double fallbackUserUnits) {
+      const char* text = root.attribute(attribute).value();
+      if (*text != '\0' && std::string_view(text).find('%') == std::string_view::npos) {
+        auto points = LengthInPoints(text);
+        if (!points || *points <= 0) {
+          Fail(root, std::string("the root's ") + attribute + " \"" + text + "\" is not a length");
+        }
+        return *points;
+      }
+      return fallbackUserUnits * 0.75;
+    };
+    const double width = length("width", hasViewBox ? viewBox[2] : 0);
+    const double height = length("height", hasViewBox ? viewBox[3] : 0);
+    if (width <= 0 || height <= 0) {
+      Fail(root, "the drawing has no size (no width, height or viewBox)");
+    }
+    drawing.widthPoints = width;
+    drawing.heightPoints = height;
+    Geom::Affine userToPoints = Geom::Scale(0.75);
+    if (hasViewBox) {
+      // preserveAspectRatio's default: scale uniformly to fit, centred.
+      const double scale = std::min(width / viewBox[2], height / viewBox[3]);
+      const double dx = (width - viewBox[2] * scale) / 2 - viewBox[0] * scale;
+      const double dy = (height - viewBox[3] * scale) / 2 - viewBox[1] * scale;
+      userToPoints = Geom::Affine(scale, 0, 0, scale, dx, dy);
+    }
+    return userToPoints * Geom::Affine(1, 0, 0, -1, 0, height);
+  }
+
+  Context Inner(const pugi::xml_node& element, const Context& outer) {
+    Context inner = outer;
+    if (auto transform = ParseTransform(element.attribute("transform").value())) {
+      inner.toPage = *transform * outer.toPage;
+    }
+    inner.style = ResolveStyle(element, outer.style);
+    inner.hidden = outer.hidden || inner.style.displayNone;
+    return inner;
+  }
+
+  void AddItem(const pugi::xml_node& element, const Context& outer, std::vector<Item>& out) {
+    if (element.type() != pugi::node_element) return;
+    const std::string_view name = LocalName(element);
+    const Context context = Inner(element, outer);
+    const bool hidden = context.hidden || context.style.visibilityHidden;
+    Item item;
+    item.id = element.attribute("id").value();
+    item.hidden = hidden;
+    item.locked = IsLocked(element);
+    if (const std::string prefix = TagPrefix(element); !prefix.empty()) {
+      for (const pugi::xml_attribute& attribute : element.attributes()) {
+        const std::string_view attributeName = attribute.name();
+        if (attributeName.starts_with(prefix)) {
+          item.tags[std::string(attributeName.substr(prefix.size()))] = attribute.value();
+        }
+      }
+    }
+    item.style = PageStyle(context.style, context.toPage);
+    if (name == "g" || name == "a" || name == "switch") {
+      item.kind = Item::Kind::kGroup;
+      for (const pugi::xml_node& child : element.children()) AddItem(child, context, item.children);
+      out.push_back(std::move(item));
+      return;
+    }
+    if (name == "text") {
+      item.kind = Item::Kind::kText;
+      item.text = TextContent(element);
+      const auto x = Numbers(element.attribute("x").value());
+      const auto y = Numbers(element.attribute("y").value());
+      const Geom::Point origin =
+          Geom::Point(x.empty() ? 0 : x[0], y.empty() ? 0 : y[0]) * context.toPage;
+      item.origin = {origin[Geom::X], origin[Geom::Y]};
+      out.push_back(std::move(item));
+      return;
+    }
+    if (name == "image") {
+      item.kind = Item::Kind::kPlaced;
+      const double x = ParseNumber(element.attribute("x").value()).value_or(0);
+      const double y = ParseNumber(element.attribute("y").value()).value_or(0);
+      const double w = ParseNumber(element.attribute("width").value()).value_or(0);
+      const double h = ParseNumber(element.attribute("height").value()).value_or(0);
+      Geom::Rect box(Geom::Point(x, y) * context.toPage,
+                     Geom::Point(x + w, y + h) * context.toPage);
+      box.expandTo(Geom::Point(x + w, y) * context.toPage);
+      box.expandTo(Geom::Point(x, y + h) * context.toPage);
+      item.lowerLeft = {box.left(), box.top()};
+      item.upperRight = {box.right(), box.bottom()};
+      out.push_back(std::move(item));
+      return;
+    }
+    std::optional<Geom::PathVector> outline;
+    try {
+      outline = ShapeOutline(element);
+    } catch (const GeometryError& error) {
+      Fail(element, error.what());
+    }
+    if (!outline) return;
+    std::vector<Subpath> subpaths = ToSubpaths(*outline, context.toPage);
+    if (subpaths.size() == 1) {
+      item.kind = Item::Kind::kPath;
+      item.outline = std::move(subpaths.front());
+    } else {
+      item.kind = Item::Kind::kCompoundPath;
+      for (Subpath& subpath : subpaths) {
+        Item part;
+        part.kind = Item::Kind::kPath;
+        part.hidden = hidden;
+        part.locked = item.locked;
+        part.style = item.style;
+        part.outline = std::move(subpath);
+        item.children.push_back(std::move(part));
+      }
+    }
+    out.push_back(std::move(item));
+  }
+
+  // "p:" where the nearest declaration binds prefix p to our tag namespace; empty when none does.
+  static std::string TagPrefix(pugi::xml_node node) {
+    for (; node; node = node.parent()) {
+      for (const pugi::xml_attribute& attribute : node.attributes()) {
+        const std::string_view attributeName = attribute.name();
+        if (attributeName.starts_with("xmlns:") &&
+            std::string_view(attribute.value()) == kTagNamespace) {
+          return std::string(attributeName.substr(6)) + ":";
+        }
+      }
+    }
+    return {};
+  }
+
+  static bool IsLocked(const pugi::xml_node& element) {
+    const std::string_view value = element.attribute("sodipodi:insensitive").value();
+    return value == "true" || value == "1";
+  }
+
+  [[noreturn]] void Fail(const pugi::xml_node& node, const std::string& what) const {
+    throw ImportError(name_ + ":" + std::to_string(LineAt(text_, node.offset_debug())) + ": " +
+                      what);
+  }
+
+  std::string name_;
+  const std::string& text_;
+};
+
+Drawing Import(const std::string& text, const std::string& name) {
+  pugi::xml_document document;
+  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+  if (!parsed) {
+    throw ImportError(name + ":" + std::to_string(LineAt(text, parsed.offset)) +
+                      ": not well-formed XML: " + parsed.description());
+  }
+  return Importer(name, text).Run(document);
+}
+
+}  // namespace
+
+Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors) {
+  return Import(text, nameForErrors);
+}
+
+Drawing ImportSvgFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw ImportError(path + ": cannot be read");
+  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw ImportError(path + ": cannot be read");
+  return Import(content, path);
+}
+
+}  // namespace svg
