@@ -1,7 +1,8 @@
 #include <cstdio>
 
+#include "commands/art_filters.h"
 #include "commands/commands.h"
-#include "commands/cut_mark.h"
+#include "commands/cut_mark_tag.h"
 #include "commands/selected_art.h"
 #include "plugin/host_suites.h"
 
@@ -11,24 +12,14 @@ constexpr char kMarkValueFormat[] = "%04d";
 // Room for any int32 in that format with its terminator.
 constexpr int kMarkValueCapacity = 12;
 
-bool IsPath(AIArtHandle art) {
-  std::int16_t type = kUnknownArt;
-  sAIArt->GetArtType(art, &type);
-  return type == kPathArt;
-}
-
 bool AllPathsMarked(const SelectedArt& selection) {
   for (AIArtHandle art : selection) {
-    if (IsPath(art) && !CarriesCutMarkTag(art)) return false;
+    if (IsPathArt(art) && !HasArtTag(art, kCutMarkTag)) return false;
   }
   return true;
 }
 
 }  // namespace
-
-bool CarriesCutMarkTag(AIArtHandle art) {
-  return sAITag->GetTag(art, kCutMarkTag, kAITagKindString, nullptr) == kNoErr;
-}
 
 void MarkPathsCommand() {
   SelectedArt selection;
@@ -37,8 +28,8 @@ void MarkPathsCommand() {
   char value[kMarkValueCapacity];
   std::snprintf(value, sizeof value, kMarkValueFormat, static_cast<int>(selection.Count()));
   for (AIArtHandle art : selection) {
-    if (!IsPath(art)) continue;
-    const bool marked = CarriesCutMarkTag(art);
+    if (!IsPathArt(art)) continue;
+    const bool marked = HasArtTag(art, kCutMarkTag);
     if (unmark && marked) {
       sAITag->RemoveTag(art, kCutMarkTag);
     } else if (!unmark && !marked) {

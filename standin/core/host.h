@@ -93,6 +93,9 @@ class Host {
   Language UserLanguage() const;
   // The plug-in's compiled resources, read on first use; throws when they cannot be read.
   const Resources& PluginResources();
+  // Where they are read from: the resource path option, else the module path with its extension
+  // replaced by ".res".
+  static std::string ResourcePath(const HostOptions& options);
 
   AppState& App() { return app_; }
   DialogSystem& Dialogs() { return *dialogs_; }

@@ -9,13 +9,14 @@ Language Host::UserLanguage() const {
   return options_.japanese ? Language::kJapanese : Language::kEnglish;
 }
 
+std::string Host::ResourcePath(const HostOptions& options) {
+  if (!options.resourcePath.empty()) return options.resourcePath;
+  return std::filesystem::path(options.modulePath).replace_extension(".res").string();
+}
+
 const Resources& Host::PluginResources() {
   if (!resources_) {
-    std::string path = options_.resourcePath;
-    if (path.empty()) {
-      path = std::filesystem::path(options_.modulePath).replace_extension(".res").string();
-    }
-    resources_ = std::make_shared<Resources>(Resources::FromResFile(path));
+    resources_ = std::make_shared<Resources>(Resources::FromResFile(ResourcePath(options_)));
   }
   return *resources_;
 }

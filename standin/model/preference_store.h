@@ -35,12 +35,15 @@ class PreferenceStore {
   }
 
   std::size_t Size() const { return values_.size(); }
+  using Values = std::map<std::pair<std::string, std::string>, PreferenceValue>;
+  // Every (section, key) and its value, in key order.
+  const Values& All() const { return values_; }
   // The keys of every Write, in order.
   const std::vector<std::string>& WriteLog() const { return writes_; }
   void ClearWriteLog() { writes_.clear(); }
 
  private:
-  std::map<std::pair<std::string, std::string>, PreferenceValue> values_;
+  Values values_;
   std::vector<std::string> writes_;
 };
 

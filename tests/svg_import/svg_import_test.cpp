@@ -173,7 +173,7 @@ TEST(SvgImport, CircleIsSmoothAndReachesItsRadius) {
 
 TEST(SvgImport, UnusableShapesAreSkipped) {
   const auto drawing = svg::ImportSvgText(Svg(
-      R"svg(<rect width="0" height="5"/><circle r="-1"/><path d="M"/><polyline points="1"/>)svg"));
+      R"svg(<rect width="0" height="5"/><circle r="-1"/><path d=""/><polyline points="1"/>)svg"));
   EXPECT_TRUE(drawing.layers.at(0).items.empty());
 }
 
@@ -245,22 +245,59 @@ TEST(SvgImport, TextAndImagesAreNotPaths) {
   ExpectPoint(items[1].upperRight, 60, 90, "image upper right");
 }
 
-TEST(SvgImport, BadInputIsReportedByName) {
-  auto message = [](const std::string& text) {
-    try {
-      svg::ImportSvgText(text, "in.svg");
-    } catch (const svg::ImportError& error) {
-      return std::string(error.what());
-    }
-    return std::string("no error");
-  };
-  EXPECT_NE(message("<svg").find("in.svg: not well-formed XML"), std::string::npos);
-  EXPECT_EQ(message("<html/>"), "in.svg: the root element is not <svg>");
-  EXPECT_EQ(message(R"svg(<svg xmlns="http://www.w3.org/2000/svg"/>)svg"),
-            "in.svg: the drawing has no size (no width, height or viewBox)");
-  EXPECT_EQ(message(R"svg(<svg width="wide" height="2"/>)svg"),
-            "in.svg: the root's width \"wide\" is not a length");
-  EXPECT_THROW(svg::ImportSvgFile("/nonexistent/drawing.svg"), svg::ImportError);
+struct BadCase {
+  const char* text;
+  const char* message;
+};
+
+class BadInput : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadInput, IsReportedWithFileAndLine) {
+  try {
+    svg::ImportSvgText(GetParam().text, "in.svg");
+    FAIL() << "no error for " << GetParam().text;
+  } catch (const svg::ImportError& error) {
+    EXPECT_EQ(std::string(error.what()), GetParam().message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadInput,
+    ::testing::Values(
+        BadCase{"<svg", "in.svg:1: not well-formed XML: Error parsing start element tag"},
+        BadCase{"", "in.svg:1: not well-formed XML: No document element found"},
+        BadCase{"<html/>", "in.svg:1: the root element is not <svg>"},
+        BadCase{"<svg\n/>", "in.svg:1: the drawing has no size (no width, height or viewBox)"},
+        BadCase{R"svg(<svg width="wide" height="2"/>)svg",
+                "in.svg:1: the root's width \"wide\" is not a length"},
+        BadCase{"<svg width=\"9\" height=\"9\">\n<g>\n<path d=\"M0,0 L1\"/></g></svg>",
+                "in.svg:3: broken path data \"M0,0 L1\""},
+        BadCase{"<svg width=\"9\" height=\"9\">\n\n<rect width=\"3furlongs\" height=\"1\"/></svg>",
+                "in.svg:3: the width \"3furlongs\" is not a length"},
+        BadCase{"<svg width=\"9\" height=\"9\"><polygon points=\"0,0 1,x\"/></svg>",
+                "in.svg:1: the points \"0,0 1,x\" are not numbers"}));
+
+TEST(SvgImport, UnreadableFileIsReportedByName) {
+  try {
+    svg::ImportSvgFile("/nonexistent/drawing.svg");
+    FAIL();
+  } catch (const svg::ImportError& error) {
+    EXPECT_EQ(std::string(error.what()), "/nonexistent/drawing.svg: cannot be read");
+  }
+}
+
+TEST(SvgImport, LengthsInShapesMayCarryUnits) {
+  const auto drawing =
+      svg::ImportSvgText(Svg(R"svg(<rect x="0.75pt" y="1px" width="3pt" height="1in"/>)svg"));
+  ExpectPoint(OnlyItem(drawing).outline.anchors.at(0).p, 1, 99, "x 0.75 pt is one user unit");
+}
+
+TEST(SvgImport, TagsAndLockingComeBackFromOurNamespace) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<path xmlns:k="urn:kerfworks:tags" k:KerfworksCutMark="0003" sodipodi:insensitive="true" d="M0,0 L1,1"/>)svg"));
+  const Item& item = OnlyItem(drawing);
+  EXPECT_EQ(item.tags, (std::map<std::string, std::string>{{"KerfworksCutMark", "0003"}}));
+  EXPECT_TRUE(item.locked);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_SVG_DRAWING_H
 #define KERFWORKS_TOOLS_KWHOST_SVG_DRAWING_H
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ struct Item {
   Kind kind = Kind::kPath;
   std::string id;
   bool hidden = false;
+  bool locked = false;
+  // Art tags (name -> value), kept in the drawing under our own XML namespace.
+  std::map<std::string, std::string> tags;
   Style style;
   Subpath outline;              // kPath
   std::vector<Item> children;   // kGroup; kCompoundPath (one kPath per subpath)
@@ -53,8 +57,12 @@ struct Item {
 struct Layer {
   std::string name;
   bool hidden = false;
+  bool locked = false;
   std::vector<Item> items;
 };
+
+// Our XML namespace for what SVG has no word for (art tags).
+inline constexpr const char kTagNamespace[] = "urn:kerfworks:tags";
 
 struct Drawing {
   double widthPoints = 0;

@@ -19,15 +19,24 @@ struct Cubic {
 };
 
 double Attribute(const pugi::xml_node& element, const char* name, double fallback = 0) {
-  auto value = ParseNumber(element.attribute(name).value());
-  return value ? *value : fallback;
+  const pugi::xml_attribute attribute = element.attribute(name);
+  if (!attribute) return fallback;
+  auto value = LengthInUserUnits(attribute.value());
+  if (!value) {
+    throw GeometryError(std::string("the ") + name + " \"" + attribute.value() +
+                        "\" is not a length");
+  }
+  return *value;
 }
 
 std::vector<Geom::Point> PointList(const char* text) {
   std::vector<double> numbers;
   std::string token;
   auto flush = [&] {
-    if (auto n = ParseNumber(token)) numbers.push_back(*n);
+    if (token.empty()) return;
+    auto n = ParseNumber(token);
+    if (!n) throw GeometryError("the points \"" + std::string(text) + "\" are not numbers");
+    numbers.push_back(*n);
     token.clear();
   };
   for (const char* p = text; *p != '\0'; ++p) {
@@ -151,15 +160,16 @@ bool IsCorner(const Anchor& a) {
 
 std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element) {
   const std::string name = element.name();
-  try {
-    if (name == "path") {
-      const char* d = element.attribute("d").value();
-      Geom::PathVector paths = Geom::parse_svg_path(d);
-      if (paths.empty()) return std::nullopt;
-      return paths;
+  if (name == "path") {
+    const char* d = element.attribute("d").value();
+    Geom::PathVector paths;
+    try {
+      paths = Geom::parse_svg_path(d);
+    } catch (const std::exception&) {
+      throw GeometryError(std::string("broken path data \"") + d + "\"");
     }
-  } catch (const std::exception&) {
-    return std::nullopt;
+    if (paths.empty()) return std::nullopt;
+    return paths;
   }
   if (name == "rect") return Rect(element);
   if (name == "circle") {

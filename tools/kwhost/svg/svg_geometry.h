@@ -8,14 +8,21 @@
 #include <pugixml.hpp>
 
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "tools/kwhost/svg/drawing.h"
 
 namespace svg {
 
-// The element's outline in its user units; nullopt when the element is no shape or its
-// geometry is unusable (a rect without size, path data that does not parse, ...).
+// Geometry an element states but that cannot be read (broken path data, unknown units).
+class GeometryError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The element's outline in its user units; nullopt when the element is no shape or draws nothing
+// (a rect without size, empty path data, ...). Throws GeometryError for unreadable geometry.
 std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element);
 
 // One subpath per path, mapped through `transform`: closed paths closed without a duplicated last

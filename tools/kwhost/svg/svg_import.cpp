@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -66,13 +68,19 @@ std::string TextContent(const pugi::xml_node& node) {
   return text;
 }
 
+// 1-based line of a byte offset into the text.
+int LineAt(const std::string& text, std::ptrdiff_t offset) {
+  const auto end = text.begin() + std::clamp<std::ptrdiff_t>(offset, 0, std::ssize(text));
+  return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
+}
+
 class Importer {
  public:
-  explicit Importer(std::string name) : name_(std::move(name)) {}
+  Importer(std::string name, const std::string& text) : name_(std::move(name)), text_(text) {}
 
   Drawing Run(const pugi::xml_document& document) {
     const pugi::xml_node root = document.document_element();
-    if (LocalName(root) != "svg") throw ImportError(name_ + ": the root element is not <svg>");
+    if (LocalName(root) != "svg") Fail(root, "the root element is not <svg>");
     Drawing drawing;
     Context context;
     context.toPage = RootTransform(root, drawing);
@@ -84,6 +92,7 @@ class Importer {
           std::string_view(child.attribute("inkscape:groupmode").value()) == "layer") {
         Context inner = Inner(child, context);
         Layer layer;
+        layer.locked = IsLocked(child);
         layer.name = child.attribute("inkscape:label").value();
         if (layer.name.empty()) layer.name = child.attribute("id").value();
         layer.hidden = inner.hidden;
@@ -96,13 +105,13 @@ class Importer {
       AddItem(child, context, items);
       if (items.empty()) continue;
       if (looseLayer == nullptr) {
-        drawing.layers.push_back(Layer{kDefaultLayerName, false, {}});
+        drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
         looseLayer = &drawing.layers.back();
       }
       for (Item& item : items) looseLayer->items.push_back(std::move(item));
       looseLayer = &drawing.layers.back();  // the vector may have moved
     }
-    if (drawing.layers.empty()) drawing.layers.push_back(Layer{kDefaultLayerName, false, {}});
+    if (drawing.layers.empty()) drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
     return drawing;
   }
 
@@ -116,8 +125,7 @@ class Importer {
       if (*text != '\0' && std::string_view(text).find('%') == std::string_view::npos) {
         auto points = LengthInPoints(text);
         if (!points || *points <= 0) {
-          throw ImportError(name_ + ": the root's " + attribute + " \"" + text +
-                            "\" is not a length");
+          Fail(root, std::string("the root's ") + attribute + " \"" + text + "\" is not a length");
         }
         return *points;
       }
@@ -126,7 +134,7 @@ class Importer {
     const double width = length("width", hasViewBox ? viewBox[2] : 0);
     const double height = length("height", hasViewBox ? viewBox[3] : 0);
     if (width <= 0 || height <= 0) {
-      throw ImportError(name_ + ": the drawing has no size (no width, height or viewBox)");
+      Fail(root, "the drawing has no size (no width, height or viewBox)");
     }
     drawing.widthPoints = width;
     drawing.heightPoints = height;
@@ -159,6 +167,15 @@ class Importer {
     Item item;
     item.id = element.attribute("id").value();
     item.hidden = hidden;
+    item.locked = IsLocked(element);
+    if (const std::string prefix = TagPrefix(element); !prefix.empty()) {
+      for (const pugi::xml_attribute& attribute : element.attributes()) {
+        const std::string_view attributeName = attribute.name();
+        if (attributeName.starts_with(prefix)) {
+          item.tags[std::string(attributeName.substr(prefix.size()))] = attribute.value();
+        }
+      }
+    }
     item.style = PageStyle(context.style, context.toPage);
     if (name == "g" || name == "a" || name == "switch") {
       item.kind = Item::Kind::kGroup;
@@ -192,7 +209,12 @@ class Importer {
       out.push_back(std::move(item));
       return;
     }
-    const auto outline = ShapeOutline(element);
+    std::optional<Geom::PathVector> outline;
+    try {
+      outline = ShapeOutline(element);
+    } catch (const GeometryError& error) {
+      Fail(element, error.what());
+    }
     if (!outline) return;
     std::vector<Subpath> subpaths = ToSubpaths(*outline, context.toPage);
     if (subpaths.size() == 1) {
@@ -204,6 +226,7 @@ class Importer {
         Item part;
         part.kind = Item::Kind::kPath;
         part.hidden = hidden;
+        part.locked = item.locked;
         part.style = item.style;
         part.outline = std::move(subpath);
         item.children.push_back(std::move(part));
@@ -212,32 +235,56 @@ class Importer {
     out.push_back(std::move(item));
   }
 
+  // "p:" where the nearest declaration binds prefix p to our tag namespace; empty when none does.
+  static std::string TagPrefix(pugi::xml_node node) {
+    for (; node; node = node.parent()) {
+      for (const pugi::xml_attribute& attribute : node.attributes()) {
+        const std::string_view attributeName = attribute.name();
+        if (attributeName.starts_with("xmlns:") &&
+            std::string_view(attribute.value()) == kTagNamespace) {
+          return std::string(attributeName.substr(6)) + ":";
+        }
+      }
+    }
+    return {};
+  }
+
+  static bool IsLocked(const pugi::xml_node& element) {
+    const std::string_view value = element.attribute("sodipodi:insensitive").value();
+    return value == "true" || value == "1";
+  }
+
+  [[noreturn]] void Fail(const pugi::xml_node& node, const std::string& what) const {
+    throw ImportError(name_ + ":" + std::to_string(LineAt(text_, node.offset_debug())) + ": " +
+                      what);
+  }
+
   std::string name_;
+  const std::string& text_;
 };
+
+Drawing Import(const std::string& text, const std::string& name) {
+  pugi::xml_document document;
+  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+  if (!parsed) {
+    throw ImportError(name + ":" + std::to_string(LineAt(text, parsed.offset)) +
+                      ": not well-formed XML: " + parsed.description());
+  }
+  return Importer(name, text).Run(document);
+}
 
 }  // namespace
 
 Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors) {
-  pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_string(text.c_str());
-  if (!parsed) {
-    throw ImportError(nameForErrors + ": not well-formed XML at byte " +
-                      std::to_string(parsed.offset) + ": " + parsed.description());
-  }
-  return Importer(nameForErrors).Run(document);
+  return Import(text, nameForErrors);
 }
 
 Drawing ImportSvgFile(const std::string& path) {
-  pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_file(path.c_str());
-  if (parsed.status == pugi::status_file_not_found || parsed.status == pugi::status_io_error) {
-    throw ImportError(path + ": cannot be read");
-  }
-  if (!parsed) {
-    throw ImportError(path + ": not well-formed XML at byte " + std::to_string(parsed.offset) +
-                      ": " + parsed.description());
-  }
-  return Importer(path).Run(document);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw ImportError(path + ": cannot be read");
+  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw ImportError(path + ": cannot be read");
+  return Import(content, path);
 }
 
 }  // namespace svg

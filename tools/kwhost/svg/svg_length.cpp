@@ -56,4 +56,10 @@ std::optional<double> LengthInPoints(std::string_view text) {
   return std::nullopt;
 }
 
+std::optional<double> LengthInUserUnits(std::string_view text) {
+  const auto points = LengthInPoints(text);
+  if (!points) return std::nullopt;
+  return *points / kUnits[0].points;
+}
+
 }  // namespace svg

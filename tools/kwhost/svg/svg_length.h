@@ -10,6 +10,10 @@ namespace svg {
 // Points for "12", "12px", "3.5mm", "1in", ...; nullopt for anything else (percentages too).
 std::optional<double> LengthInPoints(std::string_view text);
 
+// A length in user units (px): "12", "12px", "3mm", ...; nullopt for unknown units and
+// percentages.
+std::optional<double> LengthInUserUnits(std::string_view text);
+
 // A plain number ("12", "-1.5e2"), with surrounding blanks; nullopt otherwise.
 std::optional<double> ParseNumber(std::string_view text);
 
