@@ -1,5 +1,6 @@
 #include "commands/cut_command.h"
 
+#include "commands/art_filters.h"
 #include "commands/cut_mark_tag.h"
 #include "cropmarks/crop_mark_shapes.h"
 #include "cropmarks/crop_marks.h"
@@ -11,37 +12,13 @@
 
 namespace {
 
-// A failed lookup counts as an absent tag.
-bool HasTag(AIArtHandle art, const char* tag) {
-  const char* value = nullptr;
-  return sAITag->GetTag(art, tag, kAITagKindString, &value) == kNoErr;
-}
-
-bool PassesPaintTest(AIArtHandle art) {
-  const int paintClass =
-      2 * (sAIArt->ArtHasStroke(art) ? 1 : 0) + (sAIArt->ArtHasFill(art) ? 1 : 0);
-  return ((kADM_selectionCode >> paintClass) & 1) != 0;
-}
-
-bool OnLayer(AIArtHandle art, AILayerHandle layer) {
-  AILayerHandle artLayer = nullptr;
-  sAIArt->GetArtLayer(art, &artLayer);
-  return artLayer == layer;
-}
-
-bool IsPath(AIArtHandle art) {
-  std::int16_t type = kUnknownArt;
-  sAIArt->GetArtType(art, &type);
-  return type == kPathArt;
-}
-
 // The filters in their order; the first that fails skips the art.
 bool IsCut(AIArtHandle art, AILayerHandle currentLayer) {
   if (!PassesPaintTest(art)) return false;
   if (kADM_bCurrentLayer && !OnLayer(art, currentLayer)) return false;
-  if (kADM_bMarkedObj && !HasTag(art, kCutMarkTag)) return false;
-  if (HasTag(art, kCropMarkTag)) return false;
-  return IsPath(art);
+  if (kADM_bMarkedObj && !HasArtTag(art, kCutMarkTag)) return false;
+  if (HasArtTag(art, kCropMarkTag)) return false;
+  return IsPathArt(art);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include "plugin/plugin.h"
 
+class KerfworksPluginDialog;
+
 class KerfworksPluginDialogPlugin : public Plugin {
  public:
   explicit KerfworksPluginDialogPlugin(SPPluginRef pluginRef);
@@ -14,10 +16,29 @@ class KerfworksPluginDialogPlugin : public Plugin {
   // with a reloaded module); every field keeps its value.
   static KerfworksPluginDialogPlugin* Reestablish(void* storage);
 
+  // Registers the menu item and the shutdown and selection notifiers after the base start-up.
+  ASErr OnStartup(SPMessageData* message) override;
+  // Builds the palette once.
+  ASErr OnApplicationStarted() override;
+  ASErr OnShutdown(SPMessageData* message) override;
   ASErr HandleMessage(const char* caller, const char* selector, void* message) override;
+  // Shutdown notifier: deletes the palette; selection notifier: refreshes its preview.
+  ASErr OnNotify(AINotifierMessage* message) override;
+  // The menu item shows or hides the palette.
+  ASErr OnMenuGo(AIMenuMessage* message) override;
+  // Sets the item's text, and its check mark to the palette's visibility.
+  ASErr OnMenuUpdate(AIMenuMessage* message) override;
+
+  KerfworksPluginDialog* Palette() const { return palette; }
 
  private:
   KerfworksPluginDialogPlugin(ReloadTag tag, const KerfworksPluginDialogPlugin& previous);
+  void DeletePalette();
+
+  KerfworksPluginDialog* palette = nullptr;
+  AIMenuItemHandle paletteMenuItem = nullptr;
+  AINotifierHandle shutdownNotifier = nullptr;
+  AINotifierHandle selectionNotifier = nullptr;
 };
 
 #endif  // KERFWORKS_PLUGIN_KERFWORKS_PLUGIN_H

@@ -10,6 +10,7 @@
 
 #include "hostapi/host_types.h"
 #include "standin/core/handle_table.h"
+#include "standin/model/actions.h"
 
 namespace standin {
 
@@ -37,6 +38,7 @@ struct AppState {
   int accessHolds = 0;
   int openContexts = 0;
   int contextPushes = 0;
+  // What the AI Runtime Suite reports as the host's major version.
   std::int32_t appMajorVersion = 16;
   ASRect paletteLayoutBounds{0, 0, 1600, 1000};
 
@@ -45,6 +47,7 @@ struct AppState {
   std::vector<AINotifierHandle> notifierOrder;
   HandleTable<AIUnicodeStringHandle, UnicodeString> strings;
   std::vector<Alert> alerts;
+  ActionManager actions;
 
   // The first notifier registered with `type`, if any.
   std::optional<AINotifierHandle> FindNotifier(const std::string& type) const;

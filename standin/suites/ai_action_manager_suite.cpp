@@ -1,17 +1,105 @@
+// Plays are recorded, not carried out: the stand-in has no host actions of its own, and a test
+// checks what the plug-in asked for (event, dialog status, parameters).
 #include "hostapi/suites.h"
-#include "standin/core/stub.h"
+#include "standin/core/host.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
+namespace {
+
+constexpr char kSuite[] = kAIActionManagerSuite;
+
+// The live block of `value`, or null with the misuse recorded.
+ActionParamBlock* LiveBlock(AIActionParamValueRef value, const char* function) {
+  Host& host = Host::Current();
+  ActionParamBlock* block = host.App().actions.blocks.Find(value);
+  if (block == nullptr) {
+    const bool disposed = host.App().actions.blocks.State(value) == HandleState::kDisposed;
+    host.RecordMisbehaviour(
+        std::string(kSuite) + "::" + function,
+        disposed ? "used a deleted parameter block" : "used an unknown parameter block");
+  }
+  return block;
+}
+
+AIErr KW_API NewParamValue(AIActionParamValueRef* value) {
+  if (value != nullptr) *value = nullptr;
+  KW_GATE(kSuite, "AINewActionParamValue");
+  if (value == nullptr) return kBadParameterErr;
+  *value = Host::Current().App().actions.blocks.Add(std::make_unique<ActionParamBlock>());
+  return kNoErr;
+}
+
+AIErr KW_API DeleteParamValue(AIActionParamValueRef value) {
+  KW_GATE(kSuite, "AIDeleteActionParamValue");
+  if (LiveBlock(value, "AIDeleteActionParamValue") == nullptr) return kBadParameterErr;
+  Host::Current().App().actions.blocks.Dispose(value);
+  return kNoErr;
+}
+
+AIErr KW_API SetReal(AIActionParamValueRef value, ActionParamKeyID key, AIReal real) {
+  KW_GATE(kSuite, "AIActionSetReal");
+  ActionParamBlock* block = LiveBlock(value, "AIActionSetReal");
+  if (block == nullptr) return kBadParameterErr;
+  ActionParam param;
+  param.kind = ActionParam::Kind::kReal;
+  param.key = key;
+  param.real = real;
+  block->Set(std::move(param));
+  return kNoErr;
+}
+
+AIErr KW_API SetUnitReal(AIActionParamValueRef value, ActionParamKeyID key, ActionParamUnitID unit,
+                         AIReal real) {
+  KW_GATE(kSuite, "AIActionSetUnitReal");
+  ActionParamBlock* block = LiveBlock(value, "AIActionSetUnitReal");
+  if (block == nullptr) return kBadParameterErr;
+  ActionParam param;
+  param.kind = ActionParam::Kind::kUnitReal;
+  param.key = key;
+  param.unit = unit;
+  param.real = real;
+  block->Set(std::move(param));
+  return kNoErr;
+}
+
+AIErr KW_API SetEnumerated(AIActionParamValueRef value, ActionParamKeyID key, const char* name,
+                           int32_t number) {
+  KW_GATE(kSuite, "AIActionSetEnumerated");
+  ActionParamBlock* block = LiveBlock(value, "AIActionSetEnumerated");
+  if (block == nullptr) return kBadParameterErr;
+  if (name == nullptr) return kBadParameterErr;
+  ActionParam param;
+  param.kind = ActionParam::Kind::kEnumerated;
+  param.key = key;
+  param.name = name;
+  param.number = number;
+  block->Set(std::move(param));
+  return kNoErr;
+}
+
+AIErr KW_API PlayActionEvent(const char* eventName, int32_t dialogStatus,
+                             AIActionParamValueRef parameters) {
+  KW_GATE(kSuite, "PlayActionEvent");
+  if (eventName == nullptr) return kBadParameterErr;
+  ActionPlay play;
+  play.eventName = eventName;
+  play.dialogStatus = dialogStatus;
+  if (parameters != nullptr) {
+    const ActionParamBlock* block = LiveBlock(parameters, "PlayActionEvent");
+    if (block == nullptr) return kBadParameterErr;
+    play.parameters = *block;
+  }
+  ActionManager& actions = Host::Current().App().actions;
+  actions.plays.push_back(std::move(play));
+  return actions.playResult;
+}
+
+}  // namespace
 
 const AIActionManagerSuite* AIActionManagerSuiteTable() {
   static const AIActionManagerSuite table = {
-      KW_UNIMPLEMENTED(AIActionManagerSuite, AINewActionParamValue),
-      KW_UNIMPLEMENTED(AIActionManagerSuite, AIDeleteActionParamValue),
-      KW_UNIMPLEMENTED(AIActionManagerSuite, AIActionSetReal),
-      KW_UNIMPLEMENTED(AIActionManagerSuite, AIActionSetUnitReal),
-      KW_UNIMPLEMENTED(AIActionManagerSuite, AIActionSetEnumerated),
-      KW_UNIMPLEMENTED(AIActionManagerSuite, PlayActionEvent),
+      &NewParamValue, &DeleteParamValue, &SetReal, &SetUnitReal, &SetEnumerated, &PlayActionEvent,
   };
   return &table;
 }

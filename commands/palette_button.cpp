@@ -1,0 +1,61 @@
+#include "commands/palette_button.h"
+
+#include "commands/commands.h"
+#include "commands/cut_command.h"
+#include "cropmarks/crop_marks.h"
+#include "hostapi/messages.h"
+#include "palette/palette_handlers.h"
+#include "palette/palette_items.h"
+#include "plugin/exception_guard.h"
+#include "plugin/host_suites.h"
+
+namespace {
+
+void RunButtonCommand(int32_t itemId, SPPluginRef pluginRef, ADMDialogRef dialog) {
+  switch (itemId) {
+    case kOutputButton:
+      RunCutCommand(pluginRef);
+      break;
+    case kOutlineTextButton:
+      OutlineTextCommand();
+      break;
+    case kOutlineStrokeButton:
+      OutlineStrokeCommand();
+      break;
+    case kMergePathsButton:
+      MergePathsCommand();
+      break;
+    case kOffsetPathButton:
+      OffsetPathCommand();
+      break;
+    case kMarkPathsButton:
+      MarkPathsCommand();
+      break;
+    case kCropMarksButton:
+      ToggleCropMarks();
+      break;
+    case kRedrawButton:
+      InvalidateItem(dialog, kPreviewItem);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void KW_API PaletteButtonNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
+  const ADMDialogRef dialog = sADMItem->GetDialog(item);
+  const SPPluginRef pluginRef = sADMDialog->GetPluginRef(dialog);
+  AIAppContextHandle context = nullptr;
+  const bool pushed = sAIContext->PushAppContext(pluginRef, &context) == kNoErr;
+  // A command's host error must not cross into the host, and the context is popped regardless.
+  GuardExceptions([&] {
+    sADMItem->DefaultNotify(item, notifier);
+    if (sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier)) {
+      RunButtonCommand(sADMItem->GetID(item), pluginRef, dialog);
+    }
+    return kNoErr;
+  });
+  if (pushed) sAIContext->PopAppContext(context);
+}

@@ -1,0 +1,67 @@
+#include "palette/palette_handlers.h"
+
+#include "hostapi/messages.h"
+#include "palette/crop_marks_dialog.h"
+#include "palette/help_about.h"
+#include "palette/palette_items.h"
+#include "palette/settings.h"
+#include "plugin/exception_guard.h"
+#include "plugin/host_suites.h"
+
+namespace {
+
+bool IsUserChange(ADMNotifierRef notifier) {
+  return sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier) != 0;
+}
+
+}  // namespace
+
+int32_t ChosenEntryIndex(ADMItemRef item) {
+  const ADMListRef list = sADMItem->GetList(item);
+  if (list == nullptr) return -1;
+  const ADMEntryRef entry = sADMList->GetActiveEntry(list);
+  return entry == nullptr ? -1 : sADMEntry->GetIndex(entry);
+}
+
+void InvalidateItem(ADMDialogRef dialog, int32_t itemId) {
+  if (ADMItemRef item = sADMDialog->GetItem(dialog, itemId); item != nullptr) {
+    sADMItem->Invalidate(item);
+  }
+}
+
+void KW_API FlyoutNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
+  GuardExceptions([&] {
+    if (!IsUserChange(notifier)) return kNoErr;
+    const int32_t index = ChosenEntryIndex(item);
+    const ADMDialogRef dialog = sADMItem->GetDialog(item);
+    const SPPluginRef pluginRef = sADMDialog->GetPluginRef(dialog);
+    switch (index) {
+      case kFlyoutCropMarks:
+        RunCropMarksDialog(pluginRef);
+        InvalidateItem(dialog, kPreviewItem);
+        break;
+      case kFlyoutHelp:
+        OpenHelp(pluginRef);
+        break;
+      case kFlyoutAbout:
+        ShowAbout(pluginRef);
+        break;
+      default:
+        break;
+    }
+    return kNoErr;
+  });
+}
+
+void KW_API OutputModeNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
+  if (!IsUserChange(notifier)) return;
+  const int32_t index = ChosenEntryIndex(item);
+  // With no entry chosen there is no new mode; the settings stay as they are.
+  if (index < 0) return;
+  SetOutputMode(index);
+  InvalidateItem(sADMItem->GetDialog(item), kPreviewItem);
+}
+
+ASBoolean KW_API DefaultItemTrackProc(ADMItemRef item, ADMTrackerRef tracker) {
+  return sADMItem->DefaultTrack(item, tracker);
+}

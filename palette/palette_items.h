@@ -1,0 +1,35 @@
+// Item ids of the palette's dialog resource and the resources its items show.
+#ifndef KERFWORKS_PALETTE_PALETTE_ITEMS_H
+#define KERFWORKS_PALETTE_PALETTE_ITEMS_H
+
+#include <cstdint>
+
+enum PaletteItem : std::int32_t {
+  kOutputButton = 16,
+  kOutlineTextButton = 17,
+  kOutlineStrokeButton = 18,
+  kMergePathsButton = 19,
+  kOffsetPathButton = 20,
+  kCropMarksButton = 21,
+  kMarkPathsButton = 22,
+  kOutputModePopup = 23,
+  kRedrawButton = 24,
+  kPreviewItem = 25,
+};
+
+inline constexpr std::int32_t kFirstPictureButton = kOutputButton;
+inline constexpr std::int32_t kLastPictureButton = kMarkPathsButton;
+// Button i shows icon kFirstButtonIcon + (i - 16) and the tooltip string kFirstButtonTip + (i -
+// 16).
+inline constexpr std::int32_t kFirstButtonIcon = 1001;
+inline constexpr std::int32_t kFirstButtonTip = 16216;
+
+inline constexpr std::int32_t kPaletteDialogId = 16200;
+inline constexpr std::int32_t kFlyoutMenuId = 700;
+inline constexpr std::int32_t kOutputModeMenuId = 701;
+inline constexpr std::int32_t kPaletteIconPicture = 5041;
+
+// Flyout menu entries, by position.
+enum FlyoutEntry : std::int32_t { kFlyoutCropMarks = 0, kFlyoutHelp = 2, kFlyoutAbout = 3 };
+
+#endif  // KERFWORKS_PALETTE_PALETTE_ITEMS_H
