@@ -48,6 +48,7 @@ Host::Host(HostOptions options) : options_(std::move(options)) {
   dialogs_ = std::make_unique<DialogSystem>(*this);
   menus_ = std::make_unique<MenuModel>();
   AddLeftoverSource([this](std::vector<std::string>& out) { documents_.Leftovers(out); });
+  AddLeftoverSource([this](std::vector<std::string>& out) { app_.actions.DescribeLeftovers(out); });
   if (!options_.modulePath.empty()) module_ = std::make_unique<PluginModule>(options_.modulePath);
   gCurrent = this;
 }
