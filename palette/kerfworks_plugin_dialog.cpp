@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "commands/palette_button.h"
+#include "cropmarks/preview.h"
 #include "output/launcher.h"
 
 #include "palette/palette_handlers.h"
@@ -84,6 +85,7 @@ void KerfworksPluginDialog::WireItems(SPPluginRef pluginRef) {
   }
   if (ADMItemRef preview = GetItem(kPreviewItem); preview != nullptr) {
     sADMItem->SetItemStyle(preview, kPictureItemStyle);
+    sADMItem->SetDrawProc(preview, &DrawPreview);
   }
   if (ADMItemRef popup = GetItem(kOutputModePopup); popup != nullptr) {
     sADMItem->SetNotifyProc(popup, &OutputModeNotifyProc);
