@@ -3,7 +3,7 @@ SHELL := /bin/bash
 
 PACKAGES := cmake make g++ python3 binutils-mingw-w64-x86-64 googletest libgtest-dev \
             libgmock-dev libbenchmark-dev libcairo2-dev libpugixml-dev lib2geom-dev libboost-dev \
-            binutils
+            binutils locales
 
 .PHONY: all deps build demo test test-native test-sanitize bench clean
 
@@ -22,7 +22,7 @@ build: deps
 	cmake --build --preset native
 
 demo: build
-	@echo "not yet: the kwhost command line has not landed"
+	@bash tools/kwhost/demo.sh build/native
 
 test-native: build
 	ctest --preset native
