@@ -32,8 +32,8 @@ if(WIN32)
 else()
   target_link_libraries(KerfworksPlugin PRIVATE ${CMAKE_DL_LIBS})
   target_link_options(KerfworksPlugin PRIVATE -Wl,--no-undefined)
-  add_dependencies(KerfworksPlugin kw_resources)
 endif()
+add_dependencies(KerfworksPlugin kw_resources)
 
 if(KW_BUILD_HOST_TOOLS)
   # The same sources as a static library, for unit tests that call plug-in functions directly
