@@ -72,8 +72,9 @@ typedef struct AIMenuSuite {
 #define kAIPreferenceSuite "AI Preference Suite"
 #define kAIPreferenceSuiteVersion 4
 
-/* Preferences live in sections (`prefix`) under keys (`suffix`). A read of a missing key returns 0
- * and leaves the value untouched, so the caller's default stays. */
+/* Preferences live in sections (`prefix`) under keys (`suffix`), each key holding one typed value.
+ * A read of a missing key returns 0 and leaves the value untouched, so the caller's default stays;
+ * a read of a key stored with another type fails and leaves it untouched too. */
 typedef struct AIPreferenceSuite {
   /* Reads a boolean. */
   AIErr(KW_API* GetBooleanPreference)(const char* prefix, const char* suffix, AIBoolean* value);
@@ -83,6 +84,10 @@ typedef struct AIPreferenceSuite {
   AIErr(KW_API* GetIntegerPreference)(const char* prefix, const char* suffix, int32_t* value);
   /* Stores a 32-bit integer. */
   AIErr(KW_API* PutIntegerPreference)(const char* prefix, const char* suffix, int32_t value);
+  /* Reads a real. */
+  AIErr(KW_API* GetRealPreference)(const char* prefix, const char* suffix, AIReal* value);
+  /* Stores a real. */
+  AIErr(KW_API* PutRealPreference)(const char* prefix, const char* suffix, AIReal value);
   /* Copies at most `capacity` bytes of a stored string; a stored string that does not fit is cut
    * and then carries no terminator, so callers terminate the buffer themselves. */
   AIErr(KW_API* GetStringPreference)(const char* prefix, const char* suffix, char* buffer,

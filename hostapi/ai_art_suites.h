@@ -18,6 +18,7 @@ enum {
   kTextPathArt = 5,
   kTextRunArt = 6,
   kPlacedArt = 7,
+  kMysteryPathArt = 8, /* art the host cannot name to plug-ins */
   kRasterArt = 9
 };
 

@@ -46,6 +46,7 @@ ASErr KW_API ReservedSlot() {
 Host::Host(HostOptions options) : options_(std::move(options)) {
   if (gCurrent != nullptr) throw std::logic_error("only one stand-in host at a time");
   RegisterSuites(suites_);
+  AddLeftoverSource([this](std::vector<std::string>& out) { documents_.Leftovers(out); });
   if (!options_.modulePath.empty()) module_ = std::make_unique<PluginModule>(options_.modulePath);
   gCurrent = this;
 }

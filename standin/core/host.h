@@ -18,6 +18,8 @@
 #include "standin/core/plugin_module.h"
 #include "standin/core/suite_registry.h"
 #include "standin/model/app_state.h"
+#include "standin/model/document.h"
+#include "standin/model/preference_store.h"
 
 namespace standin {
 
@@ -91,6 +93,8 @@ class Host {
   const Resources& PluginResources();
 
   AppState& App() { return app_; }
+  DocumentModel& Documents() { return documents_; }
+  PreferenceStore& Preferences() { return preferences_; }
 
  private:
   HostOptions options_;
@@ -100,6 +104,8 @@ class Host {
   BlockHeap blocks_;
   SuiteRegistry suites_;
   AppState app_;
+  DocumentModel documents_;
+  PreferenceStore preferences_;
   std::vector<std::string> misbehaviour_;
   std::vector<std::function<void(std::vector<std::string>&)>> leftoverSources_;
   void* globals_ = nullptr;

@@ -1,16 +1,53 @@
 #include "hostapi/suites.h"
-#include "standin/core/stub.h"
+#include "standin/suites/document_access.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
+namespace {
+
+constexpr char kSuite[] = kAIDocumentSuite;
+
+AIErr KW_API GetDocument(AIDocumentHandle* document) {
+  if (document != nullptr) *document = nullptr;
+  KW_GATE(kSuite, "GetDocument");
+  ASErr err = kNoErr;
+  if (Missing({kSuite, "GetDocument"}, document, "document pointer", &err)) return err;
+  const Document* current = CurrentDocument(&err);
+  if (current != nullptr) *document = current->handle;
+  return err;
+}
+
+AIErr KW_API GetDocumentRulerOrigin(AIRealPoint* origin) {
+  KW_GATE(kSuite, "GetDocumentRulerOrigin");
+  ASErr err = kNoErr;
+  if (Missing({kSuite, "GetDocumentRulerOrigin"}, origin, "origin pointer", &err)) return err;
+  const Document* current = CurrentDocument(&err);
+  if (current != nullptr) *origin = current->rulerOrigin;
+  return err;
+}
+
+AIErr KW_API GetDocumentSetup(AIDocumentSetup* setup) {
+  KW_GATE(kSuite, "GetDocumentSetup");
+  ASErr err = kNoErr;
+  if (Missing({kSuite, "GetDocumentSetup"}, setup, "setup pointer", &err)) return err;
+  const Document* current = CurrentDocument(&err);
+  if (current != nullptr) *setup = current->setup;
+  return err;
+}
+
+AIErr KW_API RedrawDocument() {
+  KW_GATE(kSuite, "RedrawDocument");
+  ASErr err = kNoErr;
+  Document* current = CurrentDocument(&err);
+  if (current != nullptr) ++current->redraws;
+  return err;
+}
+
+}  // namespace
 
 const AIDocumentSuite* AIDocumentSuiteTable() {
-  static const AIDocumentSuite table = {
-      KW_UNIMPLEMENTED(AIDocumentSuite, GetDocument),
-      KW_UNIMPLEMENTED(AIDocumentSuite, GetDocumentRulerOrigin),
-      KW_UNIMPLEMENTED(AIDocumentSuite, GetDocumentSetup),
-      KW_UNIMPLEMENTED(AIDocumentSuite, RedrawDocument),
-  };
+  static const AIDocumentSuite table = {&GetDocument, &GetDocumentRulerOrigin, &GetDocumentSetup,
+                                        &RedrawDocument};
   return &table;
 }
 

@@ -22,11 +22,11 @@ def logo(size):
     s = size / 32
     for y in range(size):
         t = y / (size - 1)
-        shade = (int(20 + 40 * t), int(60 + 120 * t), int(140 + 100 * t))
         for x in range(size):
+            u = x / (size - 1)
             corner = min(x, size - 1 - x) + min(y, size - 1 - y)
             if corner >= 3 * s:
-                c.put(x, y, shade)
+                c.put(x, y, (int(200 * u * t), int(60 + 160 * t), int(255 - 120 * u)))
     points = [(5 + i, 24 - 14 * (i / 22) - 4 * ((i - 11) / 11) ** 2 * (i < 11)) for i in range(23)]
     for n, (x, y) in enumerate(points[:-1]):
         if n % 4 < 3:

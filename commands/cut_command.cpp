@@ -1,0 +1,85 @@
+#include "commands/cut_command.h"
+
+#include "commands/cut_mark_tag.h"
+#include "cropmarks/crop_mark_shapes.h"
+#include "cropmarks/crop_marks.h"
+#include "output/cut_file.h"
+#include "output/launcher.h"
+#include "output/output_offset.h"
+#include "palette/settings.h"
+#include "plugin/host_suites.h"
+
+namespace {
+
+// A failed lookup counts as an absent tag.
+bool HasTag(AIArtHandle art, const char* tag) {
+  const char* value = nullptr;
+  return sAITag->GetTag(art, tag, kAITagKindString, &value) == kNoErr;
+}
+
+bool PassesPaintTest(AIArtHandle art) {
+  const int paintClass =
+      2 * (sAIArt->ArtHasStroke(art) ? 1 : 0) + (sAIArt->ArtHasFill(art) ? 1 : 0);
+  return ((kADM_selectionCode >> paintClass) & 1) != 0;
+}
+
+bool OnLayer(AIArtHandle art, AILayerHandle layer) {
+  AILayerHandle artLayer = nullptr;
+  sAIArt->GetArtLayer(art, &artLayer);
+  return artLayer == layer;
+}
+
+bool IsPath(AIArtHandle art) {
+  std::int16_t type = kUnknownArt;
+  sAIArt->GetArtType(art, &type);
+  return type == kPathArt;
+}
+
+// The filters in their order; the first that fails skips the art.
+bool IsCut(AIArtHandle art, AILayerHandle currentLayer) {
+  if (!PassesPaintTest(art)) return false;
+  if (kADM_bCurrentLayer && !OnLayer(art, currentLayer)) return false;
+  if (kADM_bMarkedObj && !HasTag(art, kCutMarkTag)) return false;
+  if (HasTag(art, kCropMarkTag)) return false;
+  return IsPath(art);
+}
+
+}  // namespace
+
+bool CollectOutputArt(AIArtHandle** list, std::int32_t* count) {
+  *list = nullptr;
+  *count = 0;
+  AIErr error = kNoErr;
+  if (kADM_bSelectObj) {
+    error = sAIMatchingArt->GetSelectedArt(list, count);
+  } else {
+    const AIMatchingArtSpec anyArt{kAnyArt, 0, 0};
+    error = sAIMatchingArt->GetMatchingArt(&anyArt, 1, list, count);
+  }
+  if (error == kNoErr) return true;
+  *list = nullptr;
+  *count = 0;
+  return false;
+}
+
+void RunCutCommand(SPPluginRef plugin) {
+  AILayerHandle currentLayer = nullptr;
+  sAILayer->GetCurrentLayer(&currentLayer);
+  AIArtHandle* list = nullptr;
+  std::int32_t count = 0;
+  if (!CollectOutputArt(&list, &count)) return;
+
+  const bool hasCropMarks = DocumentHasCropMarks();
+  BeginCutFile(hasCropMarks);
+  for (std::int32_t i = 0; i < count; ++i) {
+    if (!IsCut(list[i], currentLayer)) continue;
+    const AIRealPoint offset = ComputeOutputOffset(hasCropMarks);
+    WriteCutPath(list[i], offset.h, offset.v);
+  }
+  EndCutFile();
+  sAIMatchingArt->ReleaseArtList(list);
+
+  // A file that could not be written whole still holds the previous cut, or part of this one.
+  if (!CutFileWritten() && CuttingApplicationFound()) return;
+  LaunchCuttingApplication(plugin);
+}

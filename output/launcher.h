@@ -1,0 +1,32 @@
+// Finding and starting the cutting application, and naming the cut file. Both paths are settled
+// once when the palette is created and stay fixed until the host quits.
+#ifndef KERFWORKS_OUTPUT_LAUNCHER_H
+#define KERFWORKS_OUTPUT_LAUNCHER_H
+
+#include "hostapi/host_types.h"
+#include "output/cut_file.h"
+
+// Stands for a missing application as well: a path equal to it is never started.
+inline constexpr char kFallbackApplicationPath[] = "c:\\Kerfworks.exe";
+// The string resource shown when the application is missing.
+inline constexpr int kApplicationNotFoundMessage = 16234;
+
+// The cutting application's program file, or kFallbackApplicationPath.
+extern char gApplicationPath[kPathCapacity];
+
+// Reads the program path the application's installer registered, the current user's first, then
+// the machine's; the fallback path when neither can be read whole.
+void FindCuttingApplication();
+
+// Creates an empty, uniquely named file in the system's temporary folder and keeps its path in
+// gCutFilePath (empty when that fails).
+void CreateCutFileName();
+
+// Whether FindCuttingApplication found a program path other than the fallback.
+bool CuttingApplicationFound();
+
+// Starts the application on the cut file without waiting for it, or, when it is missing, shows
+// message 16234 of `plugin`'s resources (needs sADMBasic).
+void LaunchCuttingApplication(SPPluginRef plugin);
+
+#endif  // KERFWORKS_OUTPUT_LAUNCHER_H

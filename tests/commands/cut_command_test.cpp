@@ -1,0 +1,337 @@
+#include "commands/cut_command.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+#include <variant>
+#include <vector>
+
+#include "hostapi/suites.h"
+#include "output/cut_file.h"
+#include "output/launcher.h"
+#include "palette/settings.h"
+#include "plugin/host_suites.h"
+#include "standin/core/host.h"
+#include "standin/scenario/document_builder.h"
+#include "standin/scenario/shapes.h"
+#include "tools/receiver/cut_file_reader.h"
+
+namespace {
+
+using standin::DocumentBuilder;
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> gAlerts;
+
+ASErr KW_API GetIndexedString(SPPluginRef, std::int32_t listId, std::int32_t index, char* buffer,
+                              std::int32_t capacity) {
+  std::snprintf(buffer, static_cast<std::size_t>(capacity), "string %d/%d", listId, index);
+  return kNoErr;
+}
+
+void KW_API ErrorAlert(const char* text) {
+  gAlerts.push_back(text);
+}
+
+struct SuiteSlot {
+  const char* name;
+  std::int32_t version;
+  const void** variable;
+};
+
+// The stand-in host's document suites in the plug-in's variables, the receiver registered as the
+// cutting application, and a cut file in a scratch folder.
+class CutCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/kw-cut-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch_ = pattern;
+    SetEnv("KW_REGISTRY_USER", (scratch_ / "user").string());
+    SetEnv("KW_REGISTRY_MACHINE", (scratch_ / "machine").string());
+    SetEnv("TMPDIR", scratch_.string());
+    SetEnv("KW_RECEIVER_REPORT", Report().string());
+    unsetenv("KW_PLATFORM_FAIL");
+    Run([&] {
+      for (const SuiteSlot& slot : slots_) {
+        ASSERT_EQ(host_.BasicSuite()->AcquireSuite(slot.name, slot.version, slot.variable), kNoErr)
+            << slot.name;
+      }
+      LoadSettings();
+    });
+    basic_.GetIndexedString = &GetIndexedString;
+    basic_.ErrorAlert = &ErrorAlert;
+    sADMBasic = &basic_;
+    gAlerts.clear();
+    RegisterReceiver(true);
+  }
+
+  void TearDown() override {
+    Run([&] {
+      for (const SuiteSlot& slot : slots_) {
+        host_.BasicSuite()->ReleaseSuite(slot.name, slot.version);
+        *slot.variable = nullptr;
+      }
+    });
+    sADMBasic = nullptr;
+    for (const auto& name : setNames_) unsetenv(name.c_str());
+    EXPECT_TRUE(host_.Leftovers().empty()) << ::testing::PrintToString(host_.Leftovers());
+    std::filesystem::remove_all(scratch_);
+  }
+
+  void SetEnv(const std::string& name, const std::string& value) {
+    setenv(name.c_str(), value.c_str(), 1);
+    setNames_.push_back(name);
+  }
+  void Run(const std::function<void()>& body) { host_.AsHostCall(body); }
+  std::filesystem::path Report() const { return scratch_ / "report.txt"; }
+
+  // The palette's set-up: find the application, name the cut file.
+  void RegisterReceiver(bool installed) {
+    std::filesystem::remove_all(scratch_ / "user");
+    if (installed) {
+      const auto key = scratch_ / "user/Software/Talvex/Kerfworks/Folder.reg";
+      std::filesystem::create_directories(key.parent_path());
+      std::ofstream(key) << "Path=" << KW_RECEIVER_PROGRAM << "\n";
+    }
+    Run([] {
+      FindCuttingApplication();
+      CreateCutFileName();
+    });
+  }
+
+  DocumentBuilder& NewDocument() {
+    document_.emplace(host_.Documents());
+    document_->Page(612, 792);
+    return *document_;
+  }
+
+  // Runs the command and, when it started the receiver, waits for its report, so that the next
+  // run does not rewrite the file under a receiver still reading it.
+  void Cut(bool mayStart = true) {
+    std::filesystem::remove(Report());
+    Run([&] { RunCutCommand(host_.PluginRef()); });
+    if (mayStart && CuttingApplicationFound() && CutFileWritten()) {
+      ASSERT_FALSE(ReceiverReport().empty()) << "the receiver was not started";
+    }
+  }
+
+  receiver::CutFile Written() const {
+    auto result = receiver::ParseCutFile(ReadFile(gCutFilePath));
+    if (auto* error = std::get_if<receiver::ParseError>(&result)) {
+      ADD_FAILURE() << error->ToString();
+      return {};
+    }
+    return std::get<receiver::CutFile>(result);
+  }
+
+  // The first anchor of every written path, which the tests make unique per path.
+  std::vector<receiver::Point> Starts() const {
+    std::vector<receiver::Point> starts;
+    for (const auto& path : Written().paths) starts.push_back(path.start);
+    return starts;
+  }
+
+  // What the receiver reported; empty when it was not started within the time allowed.
+  std::string ReceiverReport(std::chrono::milliseconds wait = std::chrono::seconds(20)) const {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (!std::filesystem::exists(Report()) && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return ReadFile(Report());
+  }
+
+  standin::Host host_{standin::HostOptions{.modulePath = "", .resourcePath = ""}};
+  std::optional<DocumentBuilder> document_;
+  ADMBasicSuite basic_{};
+  std::filesystem::path scratch_;
+  std::vector<std::string> setNames_;
+  const std::vector<SuiteSlot> slots_ = {
+      {kSPBlocksSuite, kSPBlocksSuiteVersion, reinterpret_cast<const void**>(&sSPBlocks)},
+      {kAIPathSuite, kAIPathSuiteVersion, reinterpret_cast<const void**>(&sAIPath)},
+      {kAILayerSuite, kAILayerSuiteVersion, reinterpret_cast<const void**>(&sAILayer)},
+      {kAITagSuite, kAITagSuiteVersion, reinterpret_cast<const void**>(&sAITag)},
+      {kAIDocumentSuite, kAIDocumentSuiteVersion, reinterpret_cast<const void**>(&sAIDocument)},
+      {kAIArtSuite, kAIArtSuiteVersion, reinterpret_cast<const void**>(&sAIArt)},
+      {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion,
+       reinterpret_cast<const void**>(&sAIMatchingArt)},
+      {kAIPreferenceSuite, kAIPreferenceSuiteVersion,
+       reinterpret_cast<const void**>(&sAIPreference)}};
+};
+
+TEST_F(CutCommandTest, AllLinesLeavesOutPathsWithNeitherFillNorStroke) {
+  auto& doc = NewDocument();
+  doc.Rectangle("a", 1, 1, 10, 10).Filled(true).Stroked(false);
+  doc.Rectangle("b", 2, 2, 10, 10).Filled(false).Stroked(false);
+  doc.Rectangle("c", 3, 3, 10, 10).Filled(false).Stroked(true);
+  Cut();
+  EXPECT_EQ(Starts(), (std::vector<receiver::Point>{{1, 1}, {3, 3}}));
+  const std::string report = ReceiverReport();
+  EXPECT_NE(report.find(std::string("arguments: -i ") + gCutFilePath + "\n"), std::string::npos)
+      << report;
+  EXPECT_NE(report.find("status: ok\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("paths: 2\n"), std::string::npos) << report;
+}
+
+TEST_F(CutCommandTest, PaintClassMaskChoosesThePaths) {
+  struct Case {
+    std::int32_t mask;
+    std::vector<receiver::Point> starts;
+  };
+  // Paths start at (class, class): class = 2 * stroked + filled.
+  const Case cases[] = {{14, {{1, 1}, {2, 2}, {3, 3}}},
+                        {4, {{2, 2}}},
+                        {0, {}},
+                        {15, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+                        {1, {{0, 0}}}};
+  auto& doc = NewDocument();
+  for (int paintClass = 0; paintClass < 4; ++paintClass) {
+    const auto at = static_cast<AIReal>(paintClass);
+    doc.Rectangle("p" + std::to_string(paintClass), at, at, 5, 5)
+        .Filled((paintClass & 1) != 0)
+        .Stroked((paintClass & 2) != 0);
+  }
+  for (const Case& c : cases) {
+    kADM_selectionCode = c.mask;
+    Cut();
+    EXPECT_EQ(Starts(), c.starts) << "mask " << c.mask;
+  }
+}
+
+TEST_F(CutCommandTest, OutputModesFilterByLayerSelectionAndMark) {
+  auto& doc = NewDocument();
+  doc.Layer("Lower");
+  doc.Rectangle("lowerSelected", 1, 1, 5, 5).Selected();
+  doc.Rectangle("lowerMarked", 2, 2, 5, 5).Tag("KerfworksCutMark", "");
+  doc.Layer("Upper");
+  doc.Rectangle("upperSelected", 3, 3, 5, 5).Selected();
+  doc.Rectangle("upperMarked", 4, 4, 5, 5).Tag("KerfworksCutMark", "1");
+  doc.Rectangle("upperPlain", 5, 5, 5, 5);
+  doc.CurrentLayer("Lower");
+  struct Case {
+    int mode;
+    std::vector<receiver::Point> starts;
+  };
+  const Case cases[] = {{kOutputAll, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}}},
+                        {kOutputSelected, {{1, 1}, {3, 3}}},
+                        {kOutputCurrentLayer, {{1, 1}, {2, 2}}},
+                        {kOutputMarked, {{2, 2}, {4, 4}}}};
+  for (const Case& c : cases) {
+    SetOutputMode(c.mode);
+    Cut();
+    EXPECT_EQ(Starts(), c.starts) << "mode " << c.mode;
+  }
+  // The filters compose when the store holds more than one flag.
+  kADM_bCurrentLayer = kADM_bMarkedObj = 1;
+  Cut();
+  EXPECT_EQ(Starts(), (std::vector<receiver::Point>{{2, 2}}));
+}
+
+TEST_F(CutCommandTest, MarkedModeWithoutMarksStillStartsTheApplication) {
+  NewDocument().Rectangle("plain", 0, 0, 5, 5);
+  SetOutputMode(kOutputMarked);
+  Cut();
+  EXPECT_TRUE(Written().paths.empty());
+  const std::string report = ReceiverReport();
+  EXPECT_NE(report.find("status: ok\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("paths: 0\n"), std::string::npos) << report;
+}
+
+TEST_F(CutCommandTest, GroupsAreNotDescendedInto) {
+  auto& doc = NewDocument();
+  doc.BeginGroup("group").Selected();
+  doc.Rectangle("inner", 1, 1, 5, 5);
+  doc.Rectangle("innerSelected", 2, 2, 5, 5).Selected();
+  doc.End();
+  doc.BeginCompoundPath("compound");
+  doc.Rectangle("hole", 3, 3, 1, 1);
+  doc.End();
+  doc.Text("caption");
+  SetOutputMode(kOutputSelected);
+  Cut();
+  EXPECT_EQ(Starts(), (std::vector<receiver::Point>{{2, 2}}));
+  // All art: the host lists the members as entries of their own, so they are written.
+  SetOutputMode(kOutputAll);
+  Cut();
+  EXPECT_EQ(Starts(), (std::vector<receiver::Point>{{1, 1}, {2, 2}, {3, 3}}));
+}
+
+TEST_F(CutCommandTest, CropMarksAreNeverCutAndShiftTheOutput) {
+  auto& doc = NewDocument();
+  doc.RulerOrigin(10, 20);
+  doc.Rectangle("path", 0, 0, 5, 5).Selected().Tag("KerfworksCutMark", "");
+  doc.Circle("mark", 100, 100, 14).Selected().Tag("KerfworksCropMark", "1");
+  for (int mode = kOutputAll; mode <= kOutputMarked; ++mode) {
+    SetOutputMode(mode);
+    Cut();
+    const auto file = Written();
+    ASSERT_EQ(file.paths.size(), 1u) << "mode " << mode;
+    ASSERT_TRUE(file.cropMarks.has_value());
+    // Machine type 3 with the defaults: 42.519684 and 56.692913 lower, after the ruler origin.
+    const std::string bytes = ReadFile(gCutFilePath);
+    EXPECT_NE(bytes.find("\r\nu\r\n-32.519684 -36.692913 m\r\n"), std::string::npos) << bytes;
+  }
+}
+
+TEST_F(CutCommandTest, WithoutCropMarksTheRulerOriginAloneShifts) {
+  NewDocument().RulerOrigin(-7.5f, 2.25f).Rectangle("path", 1, 1, 5, 5);
+  gCropMarkSettings = {9999, 9999, 9999, 9999, 0};
+  Cut();
+  const std::string bytes = ReadFile(gCutFilePath);
+  EXPECT_EQ(bytes.find("%%TalvexCropMark"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\nu\r\n-6.500000 3.250000 m\r\n"), std::string::npos) << bytes;
+}
+
+TEST_F(CutCommandTest, FailedArtRequestEndsSilently) {
+  NewDocument().Rectangle("path", 1, 1, 5, 5);
+  const std::string before = ReadFile(gCutFilePath);
+  for (int mode : {kOutputAll, kOutputSelected}) {
+    SetOutputMode(mode);
+    // The current layer is asked first, then the art.
+    host_.Gate().FailCall(2);
+    Cut(false);
+    host_.Gate().ClearFailure();
+    EXPECT_EQ(ReadFile(gCutFilePath), before);
+    EXPECT_TRUE(gAlerts.empty());
+    EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "");
+  }
+}
+
+TEST_F(CutCommandTest, MissingApplicationShowsTheMessageAfterWritingTheFile) {
+  RegisterReceiver(false);
+  NewDocument().Rectangle("path", 1, 1, 5, 5);
+  Cut();
+  Cut();
+  EXPECT_EQ(Written().paths.size(), 1u);
+  EXPECT_EQ(gAlerts, (std::vector<std::string>{"string 16234/0", "string 16234/0"}));
+}
+
+TEST_F(CutCommandTest, AFileThatCannotBeWrittenIsNotCut) {
+  NewDocument().Rectangle("path", 1, 1, 5, 5);
+  for (const char* failing : {"create", "write"}) {
+    setenv("KW_PLATFORM_FAIL", failing, 1);
+    Cut();
+    unsetenv("KW_PLATFORM_FAIL");
+    EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "") << failing;
+  }
+  // A missing application is still reported.
+  RegisterReceiver(false);
+  setenv("KW_PLATFORM_FAIL", "create", 1);
+  Cut();
+  unsetenv("KW_PLATFORM_FAIL");
+  EXPECT_EQ(gAlerts.size(), 1u);
+}
+
+}  // namespace

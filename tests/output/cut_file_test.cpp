@@ -1,0 +1,186 @@
+#include "output/cut_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <variant>
+
+#include "output_fixture.h"
+#include "palette/settings.h"
+#include "tools/receiver/cut_file_reader.h"
+
+namespace output_test {
+namespace {
+
+constexpr char kHeader[] =
+    "%!PS-Adobe-3.0\r\n%%EndComments\r\n%%BeginProlog\r\n%%EndProlog\r\n%%BeginSetup\r\n"
+    "%%EndSetup\r\n%AI5_BeginLayer\r\n";
+constexpr char kTrailer[] = "%AI5_EndLayer--\r\n%%PageTrailer\r\n%%Trailer\r\n%%EOF\r\n";
+
+class CutFileTest : public OutputTest {
+ protected:
+  void SetUp() override {
+    OutputTest::SetUp();
+    path_ = scratch_ / "~KW1A.TMP";
+    std::snprintf(gCutFilePath, sizeof gCutFilePath, "%s", path_.c_str());
+    sAIPreference = nullptr;
+    Run([] { LoadSettings(); });
+  }
+  void TearDown() override {
+    gCutFilePath[0] = '\0';
+    OutputTest::TearDown();
+  }
+
+  // Writes one file with every path of the fake host at the given offset.
+  std::string Write(bool hasCropMarks, AIReal dx = 0, AIReal dy = 0) {
+    Run([&] {
+      BeginCutFile(hasCropMarks);
+      for (std::size_t i = 1; i <= fake_.paths.size(); ++i) {
+        WriteCutPath(reinterpret_cast<AIArtHandle>(i), dx, dy);
+      }
+      EndCutFile();
+    });
+    return ReadFile(path_);
+  }
+
+  static std::string Golden(const char* name) {
+    return ReadFile(std::string(KW_TEST_DATA_DIR) + "/cutfiles/" + name);
+  }
+
+  static receiver::CutFile Parsed(const std::string& bytes) {
+    auto result = receiver::ParseCutFile(bytes);
+    if (auto* error = std::get_if<receiver::ParseError>(&result)) {
+      ADD_FAILURE() << error->ToString();
+      return {};
+    }
+    return std::get<receiver::CutFile>(result);
+  }
+
+  std::filesystem::path path_;
+};
+
+TEST_F(CutFileTest, MatchesTheGoldenFilesByteForByte) {
+  struct Case {
+    const char* golden;
+    std::vector<FakePath> paths;
+  };
+  FakePath closedOne{{{{10, 20}, {7.5f, 20}, {12.5f, 20}, 0}}, true};
+  FakePath openOne{{Corner(10, 20)}, false};
+  FakePath rectangle{{Corner(0, 0), Corner(100, 0), Corner(100, 50), Corner(0, 50)}, true};
+  const Case cases[] = {{"no_paths.cut", {}},
+                        {"open_one_segment.cut", {openOne}},
+                        {"closed_one_segment.cut", {closedOne}},
+                        {"closed_rectangle.cut", {rectangle}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.golden);
+    fake_.paths = c.paths;
+    EXPECT_EQ(Write(false), Golden(c.golden));
+    EXPECT_TRUE(CutFileWritten());
+  }
+}
+
+TEST_F(CutFileTest, CropMarkCommentCarriesTheSettingsInPoints) {
+  EXPECT_EQ(Write(true), std::string("%!PS-Adobe-3.0\r\n%%TalvexCropMark: 14.173228 14.173228 "
+                                     "481.889771 595.275574 42.519684 56.692913\r\n") +
+                             (kHeader + std::strlen("%!PS-Adobe-3.0\r\n")) + kTrailer);
+  // The two sizes are fixed; the rest follows the current settings.
+  gCropMarkSettings = {2500, 600, 15000, 25000, 0};
+  char expected[200];
+  std::snprintf(expected, sizeof expected, "%%%%TalvexCropMark: %lf %lf %lf %lf %lf %lf\r\n",
+                HundredthsToPoints(500), HundredthsToPoints(500), HundredthsToPoints(15000),
+                HundredthsToPoints(25000), HundredthsToPoints(2500), HundredthsToPoints(600));
+  const std::string file = Write(true);
+  EXPECT_EQ(file.substr(std::strlen("%!PS-Adobe-3.0\r\n"), std::strlen(expected)), expected);
+  EXPECT_EQ(Write(false), std::string(kHeader) + kTrailer);
+}
+
+TEST_F(CutFileTest, OffsetIsAddedInDoubleAndPrintedWithoutRoundingBack) {
+  // 2^20 + 1/16 is no float: a float sum would print 1048576.000000.
+  fake_.Add({{Corner(1048576.0f, -0.0f)}, false});
+  EXPECT_EQ(Write(false, 0.0625f, 0.0f),
+            std::string(kHeader) + "u\r\n1048576.062500 0.000000 m\r\nS\r\nU\r\n" + kTrailer);
+  // Negative zero and a tiny negative value keep their sign, as "%lf" prints them.
+  fake_.paths = {FakePath{{Corner(-0.0f, -1e-9f)}, false}};
+  EXPECT_EQ(Write(false, -0.0f, 0.0f),
+            std::string(kHeader) + "u\r\n-0.000000 -0.000000 m\r\nS\r\nU\r\n" + kTrailer);
+}
+
+TEST_F(CutFileTest, CurveLinesTakeOutHandleInHandleAndAnchor) {
+  fake_.Add({{{{1, 2}, {3, 4}, {5, 6}, 0}, {{7, 8}, {9, 10}, {11, 12}, 0}}, true});
+  EXPECT_EQ(Write(false, 100, -100),
+            std::string(kHeader) +
+                "u\r\n101.000000 -98.000000 m\r\n"
+                "105.000000 -94.000000 109.000000 -90.000000 107.000000 -92.000000 c\r\n"
+                "111.000000 -88.000000 103.000000 -96.000000 101.000000 -98.000000 c\r\n"
+                "s\r\nU\r\n" +
+                kTrailer);
+}
+
+TEST_F(CutFileTest, LinesLongerThanAHundredBytesAreWrittenWhole) {
+  const float far = 3.0e38f;
+  fake_.Add({{Corner(0, 0), Corner(far, -far)}, false});
+  const auto file = Parsed(Write(false));
+  ASSERT_EQ(file.paths.size(), 1u);
+  ASSERT_EQ(file.paths[0].curves.size(), 1u);
+  EXPECT_EQ(file.paths[0].curves[0].anchor.x, static_cast<double>(far));
+  EXPECT_EQ(file.paths[0].curves[0].anchor.y, -static_cast<double>(far));
+}
+
+TEST_F(CutFileTest, PathsTheHostCannotDescribeAreLeftOut) {
+  struct Case {
+    const char* what;
+    FakePath path;
+    bool refuseSecondBlock = false;
+  };
+  const std::vector<AIPathSegment> square = {Corner(0, 0), Corner(1, 0), Corner(1, 1)};
+  const Case cases[] = {{"count fails", {square, true, true}},
+                        {"segments fail", {square, true, false, true}},
+                        {"closed flag fails", {square, true, false, false, true}},
+                        {"no segments", {{}, true}},
+                        {"no segment array", {square, true}, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fake_.paths = {FakePath{{Corner(5, 5)}, false}, c.path, FakePath{{Corner(6, 6)}, false}};
+    // The first path's block is allocated and freed; the host refuses the next.
+    if (c.refuseSecondBlock) host_.Gate().FailCall(3, kOutOfMemoryErr);
+    const auto file = Parsed(Write(false));
+    host_.Gate().ClearFailure();
+    ASSERT_EQ(file.paths.size(), 2u);
+    EXPECT_EQ(file.paths[0].start, (receiver::Point{5, 5}));
+    EXPECT_EQ(file.paths[1].start, (receiver::Point{6, 6}));
+    EXPECT_EQ(host_.Blocks().LiveCount(), 0u);
+  }
+}
+
+TEST_F(CutFileTest, SegmentArrayHasRoomForTheClosingCopy) {
+  fake_.Add({{Corner(0, 0), Corner(1, 0), Corner(1, 1), Corner(0, 1)}, true});
+  Write(false);
+  EXPECT_EQ(fake_.blocksDuringSegments,
+            std::vector<std::string>{"SP Blocks \"test\" (" +
+                                     std::to_string(5 * sizeof(AIPathSegment)) + " bytes)"});
+}
+
+TEST_F(CutFileTest, SecondRunReplacesTheFirstUnderTheSameName) {
+  fake_.Add({{Corner(0, 0), Corner(1, 0), Corner(1, 1), Corner(0, 1)}, true});
+  Write(true);
+  fake_.paths.clear();
+  EXPECT_EQ(Write(false), std::string(kHeader) + kTrailer);
+}
+
+TEST_F(CutFileTest, FailuresOnTheWayLeaveTheFileMarkedUnwritten) {
+  for (const char* operation : {"create", "write", "close"}) {
+    SCOPED_TRACE(operation);
+    env_.Set("KW_PLATFORM_FAIL", operation);
+    Write(false);
+    EXPECT_FALSE(CutFileWritten());
+    env_.Unset("KW_PLATFORM_FAIL");
+    Write(false);
+    EXPECT_TRUE(CutFileWritten());
+  }
+  gCutFilePath[0] = '\0';
+  Write(false);
+  EXPECT_FALSE(CutFileWritten());
+}
+
+}  // namespace
+}  // namespace output_test

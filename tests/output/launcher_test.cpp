@@ -1,0 +1,159 @@
+#include "output/launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include "output/command_line.h"
+#include "output_fixture.h"
+
+namespace output_test {
+namespace {
+
+constexpr char kKeyFile[] = "Software/Talvex/Kerfworks/Folder.reg";
+
+std::vector<std::string> ArgumentsOf(const CommandLine& line) {
+  std::vector<std::string> out;
+  for (auto next = line.Arguments(); *next != nullptr; ++next) out.emplace_back(*next);
+  return out;
+}
+
+TEST(CommandLineTest, JoinsProgramOptionAndFileUnquoted) {
+  const CommandLine plain("D:\\Tools\\Cut.exe", "D:\\Temp\\~KW1A.TMP");
+  EXPECT_STREQ(plain.Text(), "D:\\Tools\\Cut.exe -i D:\\Temp\\~KW1A.TMP");
+  EXPECT_EQ(ArgumentsOf(plain), (std::vector<std::string>{"-i", "D:\\Temp\\~KW1A.TMP"}));
+
+  const CommandLine spaced("C:\\Program Files\\Cut.exe", "C:\\My Temp\\~KW1.TMP");
+  EXPECT_STREQ(spaced.Text(), "C:\\Program Files\\Cut.exe -i C:\\My Temp\\~KW1.TMP");
+  EXPECT_EQ(ArgumentsOf(spaced), (std::vector<std::string>{"-i", "C:\\My", "Temp\\~KW1.TMP"}));
+}
+
+TEST(CommandLineTest, HoldsTwoPathsOfFullLength) {
+  const std::string program(259, 'p');
+  const std::string file(259, 'f');
+  const CommandLine line(program.c_str(), file.c_str());
+  EXPECT_EQ(std::string(line.Text()), program + " -i " + file);
+  EXPECT_EQ(ArgumentsOf(line), (std::vector<std::string>{"-i", file}));
+}
+
+class LauncherTest : public OutputTest {
+ protected:
+  void SetUp() override {
+    OutputTest::SetUp();
+    env_.Set("KW_REGISTRY_USER", (scratch_ / "user").string());
+    env_.Set("KW_REGISTRY_MACHINE", (scratch_ / "machine").string());
+    env_.Set("TMPDIR", (scratch_ / "temp").string());
+    std::filesystem::create_directories(scratch_ / "temp");
+  }
+  void TearDown() override {
+    gApplicationPath[0] = '\0';
+    gCutFilePath[0] = '\0';
+    OutputTest::TearDown();
+  }
+  void Register(const char* root, const std::string& value) {
+    WriteFile(scratch_ / root / kKeyFile, "Path=" + value + "\r\n");
+  }
+  std::string Found() {
+    std::strcpy(gApplicationPath, "stale");
+    Run([] { FindCuttingApplication(); });
+    return gApplicationPath;
+  }
+};
+
+TEST_F(LauncherTest, CurrentUserWinsThenMachineThenFallback) {
+  EXPECT_EQ(Found(), kFallbackApplicationPath);
+  Register("machine", "/opt/machine/cut");
+  EXPECT_EQ(Found(), "/opt/machine/cut");
+  Register("user", "/home/user/cut");
+  EXPECT_EQ(Found(), "/home/user/cut");
+  std::filesystem::remove_all(scratch_ / "machine");
+  EXPECT_EQ(Found(), "/home/user/cut");
+}
+
+TEST_F(LauncherTest, UnreadableValuesFallThrough) {
+  Register("machine", "/opt/machine/cut");
+  struct Case {
+    const char* what;
+    std::string userValue;
+    const char* failing;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"read fails in both", "/home/user/cut", "regquery", kFallbackApplicationPath},
+      {"close fails in both", "/home/user/cut", "regclose", kFallbackApplicationPath},
+      {"open fails in both", "/home/user/cut", "regopen", kFallbackApplicationPath},
+      {"value longer than the buffer", std::string(260, 'x'), "", "/opt/machine/cut"},
+      {"empty value", "", "", "/opt/machine/cut"},
+      {"longest value that fits", "/" + std::string(258, 'y'), "", nullptr}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Register("user", c.userValue);
+    env_.Set("KW_PLATFORM_FAIL", c.failing);
+    EXPECT_EQ(Found(), c.expected != nullptr ? c.expected : c.userValue);
+    env_.Unset("KW_PLATFORM_FAIL");
+  }
+}
+
+TEST_F(LauncherTest, CutFileNameIsANewEmptyFileInTheTemporaryFolder) {
+  Run([] { CreateCutFileName(); });
+  const std::filesystem::path path = gCutFilePath;
+  EXPECT_EQ(path.parent_path(), scratch_ / "temp");
+  EXPECT_EQ(path.filename().string().rfind("~KW", 0), 0u) << path;
+  EXPECT_EQ(path.extension(), ".TMP");
+  EXPECT_TRUE(std::filesystem::is_regular_file(path));
+  EXPECT_EQ(std::filesystem::file_size(path), 0u);
+
+  for (const char* failing : {"temppath", "tempfile"}) {
+    env_.Set("KW_PLATFORM_FAIL", failing);
+    Run([] { CreateCutFileName(); });
+    EXPECT_STREQ(gCutFilePath, "") << failing;
+  }
+}
+
+TEST_F(LauncherTest, MissingApplicationShowsMessage16234AndStartsNothing) {
+  // No key anywhere, or a value that is the fallback itself.
+  for (const bool registered : {false, true}) {
+    if (registered) Register("user", kFallbackApplicationPath);
+    fake_.alerts.clear();
+    fake_.stringRequests.clear();
+    Found();
+    Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
+    EXPECT_EQ(fake_.stringRequests, std::vector<std::string>{"16234/0/1024"});
+    EXPECT_EQ(fake_.alerts, std::vector<std::string>{"not found"});
+  }
+}
+
+TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
+  const auto report = scratch_ / "report.txt";
+  env_.Set("KW_RECEIVER_REPORT", report.string());
+  Register("user", KW_RECEIVER_PROGRAM);
+  Found();
+  Run([] { CreateCutFileName(); });
+  WriteFile(gCutFilePath, ReadFile(std::string(KW_TEST_DATA_DIR) + "/cutfiles/crop_marks.cut"));
+  Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
+  EXPECT_TRUE(fake_.alerts.empty());
+
+  // The plug-in does not wait; the receiver writes its report when it is done.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!std::filesystem::exists(report) && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  const std::string text = ReadFile(report);
+  EXPECT_NE(text.find(std::string("arguments: -i ") + gCutFilePath + "\n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("status: ok\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("paths: 2\n"), std::string::npos) << text;
+}
+
+TEST_F(LauncherTest, AProgramThatCannotStartIsNotReported) {
+  Register("user", (scratch_ / "no-such-program").string());
+  Found();
+  Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
+  EXPECT_TRUE(fake_.alerts.empty());
+  EXPECT_TRUE(fake_.stringRequests.empty());
+}
+
+}  // namespace
+}  // namespace output_test

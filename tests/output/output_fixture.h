@@ -1,0 +1,203 @@
+// Shared set-up of the writer's and launcher's tests: a stand-in host for memory blocks, scratch
+// folders and environment overrides that are undone after each test, and small host doubles for
+// the path, document and basic suites whose failures the tests steer one by one.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "hostapi/suites.h"
+#include "plugin/host_suites.h"
+#include "standin/core/host.h"
+
+namespace output_test {
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Sets environment variables for one test and restores them afterwards.
+class Environment {
+ public:
+  ~Environment() {
+    for (const auto& [name, value] : saved_) {
+      if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+      } else {
+        unsetenv(name.c_str());
+      }
+    }
+  }
+  void Set(const std::string& name, const std::string& value) {
+    Save(name);
+    setenv(name.c_str(), value.c_str(), 1);
+  }
+  void Unset(const std::string& name) {
+    Save(name);
+    unsetenv(name.c_str());
+  }
+
+ private:
+  void Save(const std::string& name) {
+    if (saved_.count(name) != 0) return;
+    const char* value = std::getenv(name.c_str());
+    saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
+  }
+  std::map<std::string, std::optional<std::string>> saved_;
+};
+
+// A path as the host describes it, with switches for each query's failure.
+struct FakePath {
+  std::vector<AIPathSegment> segments;
+  bool closed = false;
+  bool failCount = false;
+  bool failSegments = false;
+  bool failClosed = false;
+};
+
+inline AIPathSegment Corner(float h, float v) {
+  return {{h, v}, {h, v}, {h, v}, 1};
+}
+
+// The paths and document the suite doubles answer from.
+struct FakeHost {
+  std::vector<FakePath> paths;
+  AIRealPoint rulerOrigin{0, 0};
+  float pageHeight = 792;
+  std::vector<std::string> blocksDuringSegments;  // what the stand-in held at GetPathSegments
+  std::vector<std::string> alerts;
+  std::vector<std::string> stringRequests;
+
+  AIArtHandle Add(FakePath path) {
+    paths.push_back(std::move(path));
+    return reinterpret_cast<AIArtHandle>(paths.size());
+  }
+  FakePath* Find(AIArtHandle art) {
+    const auto index = reinterpret_cast<std::uintptr_t>(art);
+    return index >= 1 && index <= paths.size() ? &paths[index - 1] : nullptr;
+  }
+  static FakeHost*& Current() {
+    static FakeHost* current = nullptr;
+    return current;
+  }
+};
+
+inline AIErr KW_API GetSegmentCount(AIArtHandle art, std::int16_t* count) {
+  FakePath* path = FakeHost::Current()->Find(art);
+  if (path == nullptr || path->failCount) return kBadParameterErr;
+  *count = static_cast<std::int16_t>(path->segments.size());
+  return kNoErr;
+}
+
+inline AIErr KW_API GetSegments(AIArtHandle art, std::int16_t start, std::int16_t count,
+                                AIPathSegment* segments) {
+  FakeHost& fake = *FakeHost::Current();
+  FakePath* path = fake.Find(art);
+  fake.blocksDuringSegments = standin::Host::Current().Blocks().Describe();
+  if (path == nullptr || path->failSegments || start < 0 ||
+      start + count > static_cast<int>(path->segments.size())) {
+    return kBadParameterErr;
+  }
+  std::copy_n(path->segments.begin() + start, count, segments);
+  return kNoErr;
+}
+
+inline AIErr KW_API GetClosed(AIArtHandle art, AIBoolean* closed) {
+  FakePath* path = FakeHost::Current()->Find(art);
+  if (path == nullptr || path->failClosed) return kBadParameterErr;
+  *closed = path->closed ? 1 : 0;
+  return kNoErr;
+}
+
+inline AIErr KW_API GetRulerOrigin(AIRealPoint* origin) {
+  *origin = FakeHost::Current()->rulerOrigin;
+  return kNoErr;
+}
+
+inline AIErr KW_API GetSetup(AIDocumentSetup* setup) {
+  *setup = {};
+  setup->width = 612;
+  setup->height = FakeHost::Current()->pageHeight;
+  return kNoErr;
+}
+
+inline ASErr KW_API GetIndexedString(SPPluginRef, std::int32_t listId, std::int32_t index,
+                                     char* buffer, std::int32_t capacity) {
+  FakeHost::Current()->stringRequests.push_back(
+      std::to_string(listId) + "/" + std::to_string(index) + "/" + std::to_string(capacity));
+  std::snprintf(buffer, static_cast<std::size_t>(capacity), "%s", "not found");
+  return kNoErr;
+}
+
+inline void KW_API ErrorAlert(const char* text) {
+  FakeHost::Current()->alerts.push_back(text);
+}
+
+// A stand-in host without a module, its SP Blocks Suite in the plug-in's variable, the doubles in
+// the others, and a scratch folder for files.
+class OutputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FakeHost::Current() = &fake_;
+    const void* blocks = nullptr;
+    Run([&] {
+      ASSERT_EQ(host_.BasicSuite()->AcquireSuite(kSPBlocksSuite, kSPBlocksSuiteVersion, &blocks),
+                kNoErr);
+    });
+    sSPBlocks = static_cast<const SPBlocksSuite*>(blocks);
+    pathSuite_.GetPathSegmentCount = &GetSegmentCount;
+    pathSuite_.GetPathSegments = &GetSegments;
+    pathSuite_.GetPathClosed = &GetClosed;
+    sAIPath = &pathSuite_;
+    documentSuite_.GetDocumentRulerOrigin = &GetRulerOrigin;
+    documentSuite_.GetDocumentSetup = &GetSetup;
+    sAIDocument = &documentSuite_;
+    basicSuite_.GetIndexedString = &GetIndexedString;
+    basicSuite_.ErrorAlert = &ErrorAlert;
+    sADMBasic = &basicSuite_;
+
+    char pattern[] = "/tmp/kw-output-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch_ = pattern;
+    env_.Unset("KW_PLATFORM_FAIL");
+  }
+
+  void TearDown() override {
+    Run([&] { host_.BasicSuite()->ReleaseSuite(kSPBlocksSuite, kSPBlocksSuiteVersion); });
+    sSPBlocks = nullptr;
+    sAIPath = nullptr;
+    sAIDocument = nullptr;
+    sADMBasic = nullptr;
+    FakeHost::Current() = nullptr;
+    EXPECT_TRUE(host_.Leftovers().empty()) << ::testing::PrintToString(host_.Leftovers());
+    std::filesystem::remove_all(scratch_);
+  }
+
+  // Plug-in code runs inside a host call, as it would from a palette notification.
+  void Run(const std::function<void()>& body) { host_.AsHostCall(body); }
+
+  standin::Host host_{standin::HostOptions{.modulePath = "", .resourcePath = ""}};
+  FakeHost fake_;
+  AIPathSuite pathSuite_{};
+  AIDocumentSuite documentSuite_{};
+  ADMBasicSuite basicSuite_{};
+  Environment env_;
+  std::filesystem::path scratch_;
+};
+
+}  // namespace output_test

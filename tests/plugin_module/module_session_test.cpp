@@ -1,0 +1,143 @@
+// The built module driven through its one export, as the drawing application drives it.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "standin/core/host.h"
+
+namespace {
+
+using standin::Host;
+
+std::vector<std::string> AlertTexts(Host& host) {
+  std::vector<std::string> texts;
+  for (const auto& alert : host.App().alerts) texts.push_back(alert.text);
+  return texts;
+}
+
+TEST(ModuleExports, OnlyPluginMain) {
+  const std::string command = "nm -D --defined-only '" + std::string(KW_PLUGIN_MODULE_PATH) + "'";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  ASSERT_NE(pipe, nullptr);
+  std::vector<std::string> exported;
+  std::array<char, 512> line{};
+  while (std::fgets(line.data(), line.size(), pipe.get()) != nullptr) {
+    std::string text(line.data());
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    const auto space = text.rfind(' ');
+    exported.push_back(text.substr(space + 1));
+  }
+  EXPECT_EQ(exported, std::vector<std::string>{"PluginMain"});
+}
+
+TEST(ModuleSession, ShutdownBeforeStartupDoesNothing) {
+  Host host;
+  EXPECT_EQ(host.Shutdown(), kNoErr);
+  EXPECT_EQ(host.Globals(), nullptr);
+  EXPECT_TRUE(host.Suites().AcquisitionOrder().empty());
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, StartupHoldsEverySuiteAndShutdownGivesEverythingBack) {
+  Host host;
+  ASSERT_EQ(host.Startup(), kNoErr);
+  EXPECT_NE(host.Globals(), nullptr);
+  EXPECT_EQ(host.Suites().Held().size(), 32u);
+  EXPECT_EQ(host.App().pluginName, "ADMNonModalDialog");
+  EXPECT_EQ(host.Shutdown(), kNoErr);
+  EXPECT_EQ(host.Globals(), nullptr);
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, HundredSessionsLeaveNothingBehind) {
+  Host host;
+  for (int i = 0; i < 100; ++i) {
+    ASSERT_EQ(host.Startup(), kNoErr) << "session " << i;
+    ASSERT_EQ(host.Send("SP Interface", "About"), kNoErr);
+    ASSERT_EQ(host.Shutdown(), kNoErr);
+  }
+  EXPECT_EQ(host.App().alerts.size(), 100u);
+  EXPECT_EQ(host.Blocks().LiveCount(), 0u);
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, UnansweredMessagesYieldZeroAndNoAlert) {
+  Host host;
+  ASSERT_EQ(host.Startup(), kNoErr);
+  EXPECT_EQ(host.Send("SP Nowhere", "Nothing"), kNoErr);
+  EXPECT_EQ(host.Send("AI Tool", "AI Nothing"), kNoErr);
+  EXPECT_EQ(host.Send("SP Cache", "Plug-in Purge"), kNoErr);
+  EXPECT_TRUE(host.App().alerts.empty());
+  host.Shutdown();
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, UnloadedPluginAnswersZeroWithoutDispatchUntilReloaded) {
+  Host host;
+  ASSERT_EQ(host.Startup(), kNoErr);
+  ASSERT_EQ(host.Unload(), kNoErr);
+  EXPECT_TRUE(host.Suites().Held().empty());
+  EXPECT_NE(host.Globals(), nullptr) << "the object survives an unload";
+  EXPECT_EQ(host.Send("SP Interface", "About"), kNoErr);
+  EXPECT_TRUE(host.App().alerts.empty()) << "nothing is dispatched while unloaded";
+
+  ASSERT_EQ(host.Reload(), kNoErr);
+  EXPECT_EQ(host.Suites().Held().size(), 32u);
+  EXPECT_EQ(host.Send("SP Interface", "About"), kNoErr);
+  EXPECT_EQ(host.App().alerts.size(), 1u);
+  EXPECT_EQ(host.Shutdown(), kNoErr);
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, ShutdownWhileUnloadedDeletesTheObject) {
+  Host host;
+  ASSERT_EQ(host.Startup(), kNoErr);
+  ASSERT_EQ(host.Unload(), kNoErr);
+  EXPECT_EQ(host.Shutdown(), kNoErr);
+  EXPECT_EQ(host.Globals(), nullptr);
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, FailedReloadKeepsTheObjectAndReportsTheCode) {
+  Host host;
+  ASSERT_EQ(host.Startup(), kNoErr);
+  ASSERT_EQ(host.Unload(), kNoErr);
+  host.Suites().Refuse("AI Art Suite", kSegmentErr);
+  EXPECT_EQ(host.Reload(), kSegmentErr);
+  EXPECT_NE(host.Globals(), nullptr);
+  EXPECT_TRUE(host.Suites().Held().empty());
+  EXPECT_EQ(AlertTexts(host),
+            std::vector<std::string>{
+                "The filter cannot complete because a layer is locked or invisible."});
+  host.Suites().ClearRefusals();
+  ASSERT_EQ(host.Reload(), kNoErr);
+  EXPECT_EQ(host.Shutdown(), kNoErr);
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, FailedStartupShowsTheCodeWithoutAnObject) {
+  Host host;
+  host.Suites().Refuse("ADM Dialog Suite", kOutOfMemoryErr);
+  EXPECT_EQ(host.Startup(), kOutOfMemoryErr);
+  EXPECT_EQ(host.Globals(), nullptr);
+  EXPECT_EQ(AlertTexts(host),
+            std::vector<std::string>{"The filter cannot complete because of an unknown error."});
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(ModuleSession, ObjectThatCannotBeAllocatedFailsStartupWithOutOfMemory) {
+  Host host;
+  host.Blocks().RefuseAllocations(true);
+  EXPECT_EQ(host.Startup(), kOutOfMemoryErr);
+  host.Blocks().RefuseAllocations(false);
+  EXPECT_EQ(host.Globals(), nullptr);
+  EXPECT_EQ(AlertTexts(host),
+            std::vector<std::string>{"The filter cannot complete because of an unknown error."});
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+}  // namespace

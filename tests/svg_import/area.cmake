@@ -1,0 +1,1 @@
+kw_test_area(svg_import kw_svg_import)

@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "tools/kwhost/svg/svg_import.h"
+
+namespace {
+
+using svg::Item;
+
+std::string Svg(
+    const std::string& body,
+    const std::string& size = R"svg(width="200pt" height="100pt" viewBox="0 0 200 100")svg") {
+  return R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" )svg" +
+         size + ">" + body + "</svg>";
+}
+
+const Item& OnlyItem(const svg::Drawing& drawing) {
+  EXPECT_EQ(drawing.layers.size(), 1u);
+  EXPECT_EQ(drawing.layers.at(0).items.size(), 1u);
+  return drawing.layers.at(0).items.at(0);
+}
+
+void ExpectPoint(const svg::Point& p, double x, double y, const char* what) {
+  EXPECT_NEAR(p.x, x, 1e-9) << what;
+  EXPECT_NEAR(p.y, y, 1e-9) << what;
+}
+
+TEST(SvgImport, RectangleLandsOnThePageWithYUpFromTheBottom) {
+  const auto drawing =
+      svg::ImportSvgText(Svg(R"svg(<rect id="r" x="10" y="10" width="20" height="30"/>)svg"));
+  EXPECT_DOUBLE_EQ(drawing.widthPoints, 200);
+  EXPECT_DOUBLE_EQ(drawing.heightPoints, 100);
+  EXPECT_EQ(drawing.layers.at(0).name, "Layer 1");
+  const Item& rect = OnlyItem(drawing);
+  EXPECT_EQ(rect.kind, Item::Kind::kPath);
+  EXPECT_EQ(rect.id, "r");
+  ASSERT_EQ(rect.outline.anchors.size(), 4u);
+  EXPECT_TRUE(rect.outline.closed);
+  const double expected[4][2] = {{10, 90}, {30, 90}, {30, 60}, {10, 60}};
+  for (int i = 0; i < 4; ++i) {
+    const auto& a = rect.outline.anchors[static_cast<std::size_t>(i)];
+    ExpectPoint(a.p, expected[i][0], expected[i][1], "anchor");
+    ExpectPoint(a.in, expected[i][0], expected[i][1], "straight: in handle on the anchor");
+    ExpectPoint(a.out, expected[i][0], expected[i][1], "straight: out handle on the anchor");
+    EXPECT_TRUE(a.corner);
+  }
+}
+
+struct PageCase {
+  const char* size;
+  double width, height;
+  double x, y;  // where user point (0, 0) lands
+};
+
+class PageSizes : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(PageSizes, FromWidthHeightAndViewBox) {
+  const auto drawing = svg::ImportSvgText(Svg(R"svg(<path d="M0,0 L1,0"/>)svg", GetParam().size));
+  EXPECT_NEAR(drawing.widthPoints, GetParam().width, 1e-9);
+  EXPECT_NEAR(drawing.heightPoints, GetParam().height, 1e-9);
+  ExpectPoint(OnlyItem(drawing).outline.anchors.at(0).p, GetParam().x, GetParam().y,
+              GetParam().size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, PageSizes,
+    ::testing::Values(PageCase{R"svg(width="96" height="48")svg", 72, 36, 0, 36},
+                      PageCase{R"svg(width="96px" height="48px")svg", 72, 36, 0, 36},
+                      PageCase{R"svg(width="210mm" height="297mm")svg", 595.2755905511812,
+                               841.8897637795276, 0, 841.8897637795276},
+                      PageCase{R"svg(viewBox="0 0 40 20")svg", 30, 15, 0, 15},
+                      // Uniform scale 0.5, centred vertically: 25 pt of margin above and below.
+                      PageCase{R"svg(width="100pt" height="100pt" viewBox="0 0 200 100")svg", 100,
+                               100, 0, 75},
+                      PageCase{R"svg(width="100pt" height="50pt" viewBox="-10 -10 200 100")svg",
+                               100, 50, 5, 45}));
+
+TEST(SvgImport, ArcsBecomeCubicsThroughTheArcsOwnPoints) {
+  const auto drawing = svg::ImportSvgText(Svg(R"svg(<path d="M10,50 a10,10 0 0 1 20,0"/>)svg"));
+  const auto& anchors = OnlyItem(drawing).outline.anchors;
+  ASSERT_EQ(anchors.size(), 3u) << "a half turn is two quarter-turn pieces";
+  EXPECT_FALSE(OnlyItem(drawing).outline.closed);
+  ExpectPoint(anchors[0].p, 10, 50, "start");
+  ExpectPoint(anchors[1].p, 20, 60, "top of the arc (SVG y 40 is page y 60)");
+  ExpectPoint(anchors[2].p, 30, 50, "end");
+  EXPECT_FALSE(anchors[1].corner) << "the arc is smooth through its middle";
+  const double k = 4.0 / 3.0 * std::tan(M_PI / 8) * 10;
+  ExpectPoint(anchors[0].out, 10, 50 + k, "first handle goes straight up");
+  ExpectPoint(anchors[1].in, 20 - k, 60, "handles of the middle are horizontal");
+  ExpectPoint(anchors[1].out, 20 + k, 60, "handles of the middle are horizontal");
+}
+
+TEST(SvgImport, RelativeAndShorthandCommandsAndQuadratics) {
+  const auto drawing =
+      svg::ImportSvgText(Svg(R"svg(<path d="m10,10 h10 v10 q5,5 10,0 t10,0 z"/>)svg"));
+  const auto& path = OnlyItem(drawing).outline;
+  EXPECT_TRUE(path.closed);
+  ASSERT_EQ(path.anchors.size(), 5u);
+  ExpectPoint(path.anchors[1].p, 20, 90, "h10");
+  ExpectPoint(path.anchors[2].p, 20, 80, "v10");
+  ExpectPoint(path.anchors[3].p, 30, 80, "q end");
+  ExpectPoint(path.anchors[4].p, 40, 80, "t end");
+  ExpectPoint(path.anchors[2].out, 20 + 10.0 / 3, 80 - 10.0 / 3, "quadratic raised to cubic");
+}
+
+struct ClosingCase {
+  const char* d;
+  std::size_t anchors;
+};
+
+class Closing : public ::testing::TestWithParam<ClosingCase> {};
+
+TEST_P(Closing, ClosedSubpathsHaveNoDuplicatedLastAnchor) {
+  const auto drawing =
+      svg::ImportSvgText(Svg(std::string(R"svg(<path d=")svg") + GetParam().d + R"svg("/>)svg"));
+  EXPECT_EQ(OnlyItem(drawing).outline.anchors.size(), GetParam().anchors) << GetParam().d;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, Closing,
+                         ::testing::Values(ClosingCase{"M0,0 L10,0 L10,10 Z", 3},
+                                           ClosingCase{"M0,0 L10,0 L10,10 L0,0 Z", 3},
+                                           ClosingCase{"M0,0 L10,0 L10,10", 3},
+                                           ClosingCase{"M0,0 C5,5 5,5 10,0 Z", 2}));
+
+TEST(SvgImport, SeveralSubpathsMakeACompoundPathOfOnePathEach) {
+  const auto drawing = svg::ImportSvgText(
+      Svg(R"svg(<path id="ring" d="M0,0 h10 v10 h-10 z M2,2 h6 v6 h-6 z" fill="red"/>)svg"));
+  const Item& compound = OnlyItem(drawing);
+  EXPECT_EQ(compound.kind, Item::Kind::kCompoundPath);
+  ASSERT_EQ(compound.children.size(), 2u);
+  for (const Item& part : compound.children) {
+    EXPECT_EQ(part.kind, Item::Kind::kPath);
+    EXPECT_EQ(part.outline.anchors.size(), 4u);
+    EXPECT_TRUE(part.style.fill.on);
+    EXPECT_DOUBLE_EQ(part.style.fill.red, 1);
+  }
+}
+
+struct ShapeCase {
+  const char* element;
+  std::size_t anchors;
+  bool closed;
+};
+
+class Shapes : public ::testing::TestWithParam<ShapeCase> {};
+
+TEST_P(Shapes, BecomePaths) {
+  const auto drawing = svg::ImportSvgText(Svg(GetParam().element));
+  const Item& item = OnlyItem(drawing);
+  EXPECT_EQ(item.kind, Item::Kind::kPath);
+  EXPECT_EQ(item.outline.anchors.size(), GetParam().anchors) << GetParam().element;
+  EXPECT_EQ(item.outline.closed, GetParam().closed) << GetParam().element;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Elements, Shapes,
+    ::testing::Values(ShapeCase{R"svg(<circle cx="50" cy="50" r="10"/>)svg", 4, true},
+                      ShapeCase{R"svg(<ellipse cx="50" cy="50" rx="10" ry="5"/>)svg", 4, true},
+                      ShapeCase{R"svg(<rect x="1" y="1" width="20" height="10" rx="2"/>)svg", 8,
+                                true},
+                      ShapeCase{R"svg(<line x1="0" y1="0" x2="10" y2="10"/>)svg", 2, false},
+                      ShapeCase{R"svg(<polyline points="0,0 10,0 10,10"/>)svg", 3, false},
+                      ShapeCase{R"svg(<polygon points="0,0 10,0 10,10"/>)svg", 3, true}));
+
+TEST(SvgImport, CircleIsSmoothAndReachesItsRadius) {
+  const auto drawing = svg::ImportSvgText(Svg(R"svg(<circle cx="50" cy="50" r="10"/>)svg"));
+  const auto& anchors = OnlyItem(drawing).outline.anchors;
+  ExpectPoint(anchors[0].p, 60, 50, "rightmost point");
+  for (const auto& a : anchors) EXPECT_FALSE(a.corner);
+}
+
+TEST(SvgImport, UnusableShapesAreSkipped) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<rect width="0" height="5"/><circle r="-1"/><path d="M"/><polyline points="1"/>)svg"));
+  EXPECT_TRUE(drawing.layers.at(0).items.empty());
+}
+
+TEST(SvgImport, LayersGroupsAndLooseArt) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<rect id="loose" width="1" height="1"/>
+         <g inkscape:groupmode="layer" inkscape:label="Cut"><g id="grp"><circle r="1"/><circle r="2"/></g></g>
+         <g inkscape:groupmode="layer" inkscape:label="Print" style="display:none"><circle r="3"/></g>)svg"));
+  ASSERT_EQ(drawing.layers.size(), 3u);
+  EXPECT_EQ(drawing.layers[0].name, "Layer 1");
+  EXPECT_EQ(drawing.layers[0].items.at(0).id, "loose");
+  EXPECT_EQ(drawing.layers[1].name, "Cut");
+  const Item& group = drawing.layers[1].items.at(0);
+  EXPECT_EQ(group.kind, Item::Kind::kGroup);
+  EXPECT_EQ(group.id, "grp");
+  EXPECT_EQ(group.children.size(), 2u);
+  EXPECT_EQ(drawing.layers[2].name, "Print");
+  EXPECT_TRUE(drawing.layers[2].hidden);
+  EXPECT_TRUE(drawing.layers[2].items.at(0).hidden);
+}
+
+TEST(SvgImport, TransformsComposeFromTheOutside) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<g transform="translate(100,0)"><path transform="scale(2)" d="M5,10 L6,10"/></g>)svg"));
+  const Item& group = OnlyItem(drawing);
+  ExpectPoint(group.children.at(0).outline.anchors.at(0).p, 110, 80, "scaled, then moved");
+}
+
+TEST(SvgImport, StylesInheritAndStyleAttributeWins) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<g fill="none" stroke="#00f" stroke-width="2" transform="scale(3)">
+           <path d="M0,0 L1,1"/>
+           <path d="M0,0 L1,1" stroke="red" style="stroke:lime;fill:#fff"/>
+         </g>)svg"));
+  const Item& group = OnlyItem(drawing);
+  const svg::Style& inherited = group.children.at(0).style;
+  EXPECT_FALSE(inherited.fill.on);
+  EXPECT_TRUE(inherited.stroke.on);
+  EXPECT_DOUBLE_EQ(inherited.stroke.blue, 1);
+  EXPECT_NEAR(inherited.strokeWidth, 6, 1e-9) << "stroke widths scale with the transform";
+  const svg::Style& own = group.children.at(1).style;
+  EXPECT_TRUE(own.fill.on);
+  EXPECT_DOUBLE_EQ(own.stroke.green, 1);
+  EXPECT_DOUBLE_EQ(own.stroke.red, 0);
+}
+
+TEST(SvgImport, HiddenElementsAreHidden) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<g visibility="hidden"><path d="M0,0 L1,1"/><path visibility="visible" d="M0,0 L1,1"/></g>
+         <path style="display:none" d="M0,0 L1,1"/>)svg"));
+  const auto& items = drawing.layers.at(0).items;
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_TRUE(items[0].children.at(0).hidden);
+  EXPECT_FALSE(items[0].children.at(1).hidden);
+  EXPECT_TRUE(items[1].hidden);
+}
+
+TEST(SvgImport, TextAndImagesAreNotPaths) {
+  const auto drawing =
+      svg::ImportSvgText(Svg(R"svg(<text id="t" x="10" y="20">Cut <tspan>here</tspan></text>
+             <image id="i" x="10" y="10" width="50" height="20" href="a.png"/>)svg"));
+  const auto& items = drawing.layers.at(0).items;
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].kind, Item::Kind::kText);
+  EXPECT_EQ(items[0].text, "Cut here");
+  ExpectPoint(items[0].origin, 10, 80, "baseline start");
+  EXPECT_EQ(items[1].kind, Item::Kind::kPlaced);
+  ExpectPoint(items[1].lowerLeft, 10, 70, "image lower left");
+  ExpectPoint(items[1].upperRight, 60, 90, "image upper right");
+}
+
+TEST(SvgImport, BadInputIsReportedByName) {
+  auto message = [](const std::string& text) {
+    try {
+      svg::ImportSvgText(text, "in.svg");
+    } catch (const svg::ImportError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_NE(message("<svg").find("in.svg: not well-formed XML"), std::string::npos);
+  EXPECT_EQ(message("<html/>"), "in.svg: the root element is not <svg>");
+  EXPECT_EQ(message(R"svg(<svg xmlns="http://www.w3.org/2000/svg"/>)svg"),
+            "in.svg: the drawing has no size (no width, height or viewBox)");
+  EXPECT_EQ(message(R"svg(<svg width="wide" height="2"/>)svg"),
+            "in.svg: the root's width \"wide\" is not a length");
+  EXPECT_THROW(svg::ImportSvgFile("/nonexistent/drawing.svg"), svg::ImportError);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include "tools/kwhost/svg/svg_style.h"
+
+#include <cstdio>
+#include <map>
+
+#include "tools/kwhost/svg/svg_length.h"
+
+namespace svg {
+namespace {
+
+struct NamedColour {
+  std::string_view name;
+  unsigned rgb;
+};
+
+constexpr NamedColour kNamedColours[] = {
+    {"black", 0x000000}, {"white", 0xFFFFFF},   {"red", 0xFF0000},     {"lime", 0x00FF00},
+    {"green", 0x008000}, {"blue", 0x0000FF},    {"yellow", 0xFFFF00},  {"cyan", 0x00FFFF},
+    {"aqua", 0x00FFFF},  {"magenta", 0xFF00FF}, {"fuchsia", 0xFF00FF}, {"gray", 0x808080},
+    {"grey", 0x808080},  {"silver", 0xC0C0C0},  {"maroon", 0x800000},  {"navy", 0x000080},
+    {"olive", 0x808000}, {"purple", 0x800080},  {"teal", 0x008080},    {"orange", 0xFFA500},
+};
+
+std::string_view Trim(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+Paint FromRgb(unsigned rgb) {
+  return Paint{true, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+               (rgb & 0xFF) / 255.0};
+}
+
+// The element's declarations: presentation attributes first, then `style` wins.
+std::map<std::string, std::string> Declarations(const pugi::xml_node& element) {
+  std::map<std::string, std::string> out;
+  for (const char* property : {"fill", "stroke", "stroke-width", "visibility", "display"}) {
+    if (auto attribute = element.attribute(property)) out[property] = Trim(attribute.value());
+  }
+  std::string_view style = element.attribute("style").value();
+  while (!style.empty()) {
+    const auto end = style.find(';');
+    const std::string_view declaration = style.substr(0, end);
+    const auto colon = declaration.find(':');
+    if (colon != std::string_view::npos) {
+      out[std::string(Trim(declaration.substr(0, colon)))] =
+          std::string(Trim(declaration.substr(colon + 1)));
+    }
+    if (end == std::string_view::npos) break;
+    style.remove_prefix(end + 1);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::optional<Paint> ParsePaint(std::string_view text) {
+  text = Trim(text);
+  if (text == "none") return Paint{};
+  if (text.size() == 4 && text[0] == '#') {
+    unsigned rgb = 0;
+    for (int i = 1; i < 4; ++i) {
+      unsigned digit = 0;
+      if (std::sscanf(std::string(1, text[i]).c_str(), "%1x", &digit) != 1) return std::nullopt;
+      rgb = (rgb << 8) | (digit * 17);
+    }
+    return FromRgb(rgb);
+  }
+  if (text.size() == 7 && text[0] == '#') {
+    unsigned rgb = 0;
+    if (std::sscanf(std::string(text.substr(1)).c_str(), "%6x", &rgb) != 1) return std::nullopt;
+    return FromRgb(rgb);
+  }
+  if (text.starts_with("rgb(") && text.ends_with(")")) {
+    int r = 0, g = 0, b = 0;
+    if (std::sscanf(std::string(text).c_str(), "rgb(%d ,%d ,%d )", &r, &g, &b) != 3) {
+      return std::nullopt;
+    }
+    auto clamp = [](int v) { return static_cast<unsigned>(v < 0 ? 0 : v > 255 ? 255 : v); };
+    return FromRgb((clamp(r) << 16) | (clamp(g) << 8) | clamp(b));
+  }
+  for (const NamedColour& colour : kNamedColours) {
+    if (text == colour.name) return FromRgb(colour.rgb);
+  }
+  return std::nullopt;
+}
+
+ComputedStyle ResolveStyle(const pugi::xml_node& element, const ComputedStyle& parent) {
+  ComputedStyle style = parent;
+  style.displayNone = false;
+  for (const auto& [property, value] : Declarations(element)) {
+    if (value == "inherit") continue;
+    if (property == "fill") {
+      if (auto paint = ParsePaint(value)) style.fill = *paint;
+    } else if (property == "stroke") {
+      if (auto paint = ParsePaint(value)) style.stroke = *paint;
+    } else if (property == "stroke-width") {
+      if (auto width =
+              ParseNumber(value.ends_with("px") ? value.substr(0, value.size() - 2) : value)) {
+        style.strokeWidth = *width;
+      }
+    } else if (property == "visibility") {
+      style.visibilityHidden = value == "hidden" || value == "collapse";
+    } else if (property == "display") {
+      style.displayNone = value == "none";
+    }
+  }
+  return style;
+}
+
+}  // namespace svg
