@@ -35,18 +35,29 @@ void FormatCodeText(ASErr code, char (&text)[16]) {
   }
 }
 
-// The list's messages are printf formats with the code text as their one string argument. Only
-// "%s" (once) and "%%" are let through: any other conversion would read arguments that are not
-// there, so such a message is shown as it stands.
-bool IsSafeCodeFormat(const char* message) {
-  int strings = 0;
+// The list's messages may carry "%s" where the code's text belongs. The code text goes in for
+// the first "%s" and "%%" stands for "%", as a format with that one argument would print; the
+// message itself is never used as a format, so no other "%" can read what is not there.
+void SubstituteCode(const char* message, const char* codeText, char* out, std::size_t size) {
+  if (size == 0) return;
+  std::size_t n = 0;
+  bool substituted = false;
+  auto put = [&](char c) {
+    if (n + 1 < size) out[n++] = c;
+  };
   for (const char* p = message; *p != '\0'; ++p) {
-    if (*p != '%') continue;
-    ++p;
-    if (*p == '%') continue;
-    if (*p != 's' || ++strings > 1) return false;
+    if (p[0] == '%' && p[1] == '%') {
+      put('%');
+      ++p;
+    } else if (p[0] == '%' && p[1] == 's' && !substituted) {
+      for (const char* c = codeText; *c != '\0'; ++c) put(*c);
+      substituted = true;
+      ++p;
+    } else {
+      put(*p);
+    }
   }
-  return true;
+  out[n] = '\0';
 }
 
 bool ReadEntry(SPPluginRef pluginRef, int32_t index, char* buffer, int32_t length) {
@@ -59,6 +70,12 @@ bool ReadEntry(SPPluginRef pluginRef, int32_t index, char* buffer, int32_t lengt
 }
 
 }  // namespace
+
+void FormatErrorMessage(const char* message, ASErr code, char* out, std::size_t size) {
+  char codeText[16];
+  FormatCodeText(code, codeText);
+  SubstituteCode(message, codeText, out, size);
+}
 
 const ASErr SilentErrorCodes[] = {
     KW_FOUR_CHAR('F', 'M', 'T', '?'),
@@ -122,14 +139,9 @@ void ShowErrorAlert(SPPluginRef pluginRef, ASErr code) {
   }
   char message[kMessageLength];
   if (FindErrorMessage(pluginRef, code, message, kMessageLength) != nullptr) {
-    if (std::strlen(message) < kFormattedMessageLimit && IsSafeCodeFormat(message)) {
-      char codeText[16];
-      FormatCodeText(code, codeText);
+    if (std::strlen(message) < kFormattedMessageLimit) {
       char shown[kMessageLength];
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-      std::snprintf(shown, sizeof shown, message, codeText);
-#pragma GCC diagnostic pop
+      FormatErrorMessage(message, code, shown, sizeof shown);
       sADMBasic->ErrorAlert(shown);
     } else {
       sADMBasic->ErrorAlert(message);

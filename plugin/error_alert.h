@@ -3,6 +3,7 @@
 #ifndef KERFWORKS_PLUGIN_ERROR_ALERT_H
 #define KERFWORKS_PLUGIN_ERROR_ALERT_H
 
+#include <cstddef>
 #include <cstdint>
 
 #include "hostapi/host_types.h"
@@ -11,6 +12,10 @@
 extern const ASErr SilentErrorCodes[];
 
 bool IsSilentErrorCode(ASErr code);
+
+// The message with the code's text (four characters from 0x4001 on, else decimal) put in for its
+// first "%s"; "%%" gives "%"; cut to `size` and terminated.
+void FormatErrorMessage(const char* message, ASErr code, char* out, std::size_t size);
 
 // Shows the alert for `code`, also when no plug-in object (or no ADM Basic Suite) is held.
 void ShowErrorAlert(SPPluginRef pluginRef, ASErr code);

@@ -158,6 +158,31 @@ TEST(ShowErrorAlert, ShowsNothingWithoutTheBasicSuite) {
   EXPECT_TRUE(host.Host().App().alerts.empty());
 }
 
+struct FormatCase {
+  const char* message;
+  ASErr code;
+  const char* shown;
+};
+
+class Formats : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(Formats, PutTheCodeInWithoutTreatingTheMessageAsAFormat) {
+  char out[32];
+  FormatErrorMessage(GetParam().message, GetParam().code, out, sizeof out);
+  EXPECT_STREQ(out, GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, Formats,
+    ::testing::Values(FormatCase{"plain", kSegmentErr, "plain"},
+                      FormatCase{"code %s.", kOutOfMemoryErr, "code !MEM."},
+                      FormatCase{"%s", -108, "-108"}, FormatCase{"%s", 0x4000, "16384"},
+                      FormatCase{"%s", 0x41424344, "ABCD"},
+                      FormatCase{"%d %n %x %s %s 100%%", kSegmentErr, "%d %n %x SEGM %s 100%"},
+                      FormatCase{"trailing %", 1, "trailing %"},
+                      FormatCase{"a very long message that will not fit %s", 1,
+                                 "a very long message that will n"}));
+
 TEST_F(PluginFixture, FindErrorMessageCutsToTheCallersBuffer) {
   char buffer[12];
   char* found = nullptr;
