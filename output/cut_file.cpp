@@ -30,8 +30,32 @@ platform::File gCutFile = nullptr;
 bool gCutFileFailed = false;
 bool gCutFileComplete = false;
 
+// Lines are collected and written in large pieces: one system write per line would cost many
+// times what formatting the line does. The bytes on disk are the same.
+constexpr std::size_t kPieceSize = 64 * 1024;
+char gPending[kPieceSize + 1];
+std::size_t gPendingSize = 0;
+
+void Flush() {
+  if (gPendingSize == 0) return;
+  gPending[gPendingSize] = '\0';
+  gPendingSize = 0;
+  WriteCutText(gPending);
+}
+
+void Append(const char* text) {
+  const std::size_t length = std::strlen(text);
+  if (gPendingSize + length > kPieceSize) Flush();
+  if (length > kPieceSize) {
+    WriteCutText(text);
+    return;
+  }
+  std::memcpy(gPending + gPendingSize, text, length);
+  gPendingSize += length;
+}
+
 void WriteLine(const char* text) {
-  WriteCutText(CutLine().Text(text).End().CStr());
+  Append(CutLine().Text(text).End().CStr());
 }
 
 void WriteCropMarkComment() {
@@ -42,7 +66,7 @@ void WriteCropMarkComment() {
                                         crop.vertDistance, crop.leftMargin, crop.bottomMargin}) {
     line.Number(HundredthsToPoints(hundredths));
   }
-  WriteCutText(line.End().CStr());
+  Append(line.End().CStr());
 }
 
 // A printed coordinate is the host's float plus the offset's float, added in double.
@@ -52,27 +76,27 @@ double Shifted(AIReal coordinate, AIReal offset) {
 
 void WritePathBlock(const AIPathSegment* segments, int count, bool closed, AIReal dx, AIReal dy) {
   WriteLine(kGroupBegin);
-  WriteCutText(CutLine()
-                   .Number(Shifted(segments[0].p.h, dx))
-                   .Number(Shifted(segments[0].p.v, dy))
-                   .Operator(kMoveTo)
-                   .End()
-                   .CStr());
+  Append(CutLine()
+             .Number(Shifted(segments[0].p.h, dx))
+             .Number(Shifted(segments[0].p.v, dy))
+             .Operator(kMoveTo)
+             .End()
+             .CStr());
   for (int i = 1; i < count; ++i) {
     const AIPathSegment& from = segments[i - 1];
     const AIPathSegment& to = segments[i];
-    WriteCutText(CutLine()
-                     .Number(Shifted(from.out.h, dx))
-                     .Number(Shifted(from.out.v, dy))
-                     .Number(Shifted(to.in.h, dx))
-                     .Number(Shifted(to.in.v, dy))
-                     .Number(Shifted(to.p.h, dx))
-                     .Number(Shifted(to.p.v, dy))
-                     .Operator(kCurveTo)
-                     .End()
-                     .CStr());
+    Append(CutLine()
+               .Number(Shifted(from.out.h, dx))
+               .Number(Shifted(from.out.v, dy))
+               .Number(Shifted(to.in.h, dx))
+               .Number(Shifted(to.in.v, dy))
+               .Number(Shifted(to.p.h, dx))
+               .Number(Shifted(to.p.v, dy))
+               .Operator(kCurveTo)
+               .End()
+               .CStr());
   }
-  WriteCutText(closed ? kClosedEnding : kOpenEnding);
+  Append(closed ? kClosedEnding : kOpenEnding);
 }
 
 }  // namespace
@@ -82,6 +106,7 @@ void BeginCutFile(bool hasCropMarks) {
   if (gCutFile != nullptr) platform::CloseFile(gCutFile);
   gCutFile = platform::CreateOutputFile(gCutFilePath);
   gCutFileFailed = gCutFile == nullptr;
+  gPendingSize = 0;
   gCutFileComplete = false;
   WriteLine(kFirstLine);
   if (hasCropMarks) WriteCropMarkComment();
@@ -111,13 +136,16 @@ void WriteCutPath(AIArtHandle art, AIReal dx, AIReal dy) {
 
 void EndCutFile() {
   for (const char* text : kTrailerLines) WriteLine(text);
+  Flush();
   if (gCutFile != nullptr && !platform::CloseFile(gCutFile)) gCutFileFailed = true;
   gCutFile = nullptr;
   gCutFileComplete = !gCutFileFailed;
 }
 
 void WriteCutText(const char* text) {
-  if (!platform::WriteToFile(gCutFile, text, std::strlen(text))) gCutFileFailed = true;
+  if (gCutFile == nullptr || !platform::WriteToFile(gCutFile, text, std::strlen(text))) {
+    gCutFileFailed = true;
+  }
 }
 
 bool CutFileWritten() {

@@ -26,7 +26,8 @@ void WriteCutPath(AIArtHandle art, AIReal dx, AIReal dy);
 // Writes the trailer and closes the file.
 void EndCutFile();
 
-// Writes `text` (without its terminator) to the open cut file in one write.
+// Writes `text` (without its terminator) to the open cut file in one write. The writer hands it
+// the collected lines in pieces of up to 64 KiB.
 void WriteCutText(const char* text);
 
 // Whether the last file from BeginCutFile to EndCutFile was created, written and closed without a

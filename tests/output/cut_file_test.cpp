@@ -152,6 +152,24 @@ TEST_F(CutFileTest, PathsTheHostCannotDescribeAreLeftOut) {
   }
 }
 
+TEST_F(CutFileTest, LargeFilesComeOutTheSameWhenWrittenInPieces) {
+  std::string expected = kHeader;
+  for (int i = 0; i < 3000; ++i) {
+    const auto x = static_cast<AIReal>(i);
+    fake_.Add({{Corner(x, 0), Corner(x, 1)}, false});
+    char block[200];
+    std::snprintf(block, sizeof block, "u\r\n%lf %lf m\r\n%lf %lf %lf %lf %lf %lf c\r\nS\r\nU\r\n",
+                  static_cast<double>(x), 0.0, static_cast<double>(x), 0.0, static_cast<double>(x),
+                  1.0, static_cast<double>(x), 1.0);
+    expected += block;
+  }
+  expected += kTrailer;
+  const std::string file = Write(false);
+  EXPECT_GT(file.size(), 3u * 64 * 1024) << "several pieces";
+  EXPECT_EQ(file, expected);
+  EXPECT_TRUE(CutFileWritten());
+}
+
 TEST_F(CutFileTest, SegmentArrayHasRoomForTheClosingCopy) {
   fake_.Add({{Corner(0, 0), Corner(1, 0), Corner(1, 1), Corner(0, 1)}, true});
   Write(false);
