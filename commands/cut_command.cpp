@@ -56,7 +56,11 @@ void RunCutCommand(SPPluginRef plugin) {
   EndCutFile();
   sAIMatchingArt->ReleaseArtList(list);
 
-  // A file that could not be written whole still holds the previous cut, or part of this one.
-  if (!CutFileWritten() && CuttingApplicationFound()) return;
+  // A file that could not be written whole still holds the previous cut, or part of this one:
+  // nothing is started on it, and the user is told.
+  if (!CutFileWritten()) {
+    ShowLauncherMessage(plugin, kCutFileNotWrittenMessage);
+    return;
+  }
   LaunchCuttingApplication(plugin);
 }

@@ -68,7 +68,11 @@ void LaunchCuttingApplication(SPPluginRef plugin) {
     platform::StartProcess(gApplicationPath, line.Text(), line.Arguments());
     return;
   }
-  char message[kMessageCapacity] = "";
-  sADMBasic->GetIndexedString(plugin, kApplicationNotFoundMessage, 0, message, sizeof message);
-  sADMBasic->ErrorAlert(message);
+  ShowLauncherMessage(plugin, kApplicationNotFoundMessage);
+}
+
+void ShowLauncherMessage(SPPluginRef plugin, int message) {
+  char text[kMessageCapacity] = "";
+  sADMBasic->GetIndexedString(plugin, message, 0, text, sizeof text);
+  sADMBasic->ErrorAlert(text);
 }

@@ -8,8 +8,10 @@
 
 // Stands for a missing application as well: a path equal to it is never started.
 inline constexpr char kFallbackApplicationPath[] = "c:\\Kerfworks.exe";
-// The string resource shown when the application is missing.
+// The string resources shown when the application is missing, and when the cut file could not be
+// written (the application is then not started on it).
 inline constexpr int kApplicationNotFoundMessage = 16234;
+inline constexpr int kCutFileNotWrittenMessage = 16235;
 
 // The cutting application's program file, or kFallbackApplicationPath.
 extern char gApplicationPath[kPathCapacity];
@@ -28,5 +30,9 @@ bool CuttingApplicationFound();
 // Starts the application on the cut file without waiting for it, or, when it is missing, shows
 // message 16234 of `plugin`'s resources (needs sADMBasic).
 void LaunchCuttingApplication(SPPluginRef plugin);
+
+// Shows string resource `message` of `plugin`'s resources in the host's alert, as message 16234 is
+// shown (needs sADMBasic).
+void ShowLauncherMessage(SPPluginRef plugin, int message);
 
 #endif  // KERFWORKS_OUTPUT_LAUNCHER_H

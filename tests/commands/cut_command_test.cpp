@@ -318,20 +318,29 @@ TEST_F(CutCommandTest, MissingApplicationShowsTheMessageAfterWritingTheFile) {
   EXPECT_EQ(gAlerts, (std::vector<std::string>{"string 16234/0", "string 16234/0"}));
 }
 
-TEST_F(CutCommandTest, AFileThatCannotBeWrittenIsNotCut) {
+TEST_F(CutCommandTest, AFileThatCannotBeWrittenIsNotCutAndTheUserIsTold) {
   NewDocument().Rectangle("path", 1, 1, 5, 5);
-  for (const char* failing : {"create", "write"}) {
+  for (const char* failing : {"create", "write", "close"}) {
+    gAlerts.clear();
     setenv("KW_PLATFORM_FAIL", failing, 1);
     Cut();
     unsetenv("KW_PLATFORM_FAIL");
     EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "") << failing;
+    EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"}) << failing;
   }
-  // A missing application is still reported.
+  // No cut file name at all (the temporary-file calls failed) is the same case.
+  gAlerts.clear();
+  gCutFilePath[0] = '\0';
+  Cut();
+  EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "");
+  EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"});
+  // With the application missing as well, the file's failure is what the user hears of.
   RegisterReceiver(false);
+  gAlerts.clear();
   setenv("KW_PLATFORM_FAIL", "create", 1);
   Cut();
   unsetenv("KW_PLATFORM_FAIL");
-  EXPECT_EQ(gAlerts.size(), 1u);
+  EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"});
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ const StringCase kStrings[] = {
      "never run, please run it. Then restart the Adobe Illustrator.",
      "Kerfworksが見つかりません。インストールされていないときは、インストールしてください。\n"
      "Kerfworksを一度も起動していないときは、起動したあとイラストレータを再起動してください。"},
+    {16235, "The cut file could not be written.", "カットファイルを書き込めませんでした。"},
 };
 
 TEST(Strings, EveryStringReadsBackInBothLanguages) {
