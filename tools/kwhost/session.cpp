@@ -41,7 +41,9 @@ class InputError : public std::runtime_error {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kwhost-XXXXXX").string();
+    const char* tmp = getenv("TMPDIR");
+    std::string pattern =
+        (fs::path(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") / "kwhost-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw InputError("cannot make a temporary folder");
     path_ = pattern;
   }
