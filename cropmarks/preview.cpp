@@ -8,12 +8,12 @@
 #include "commands/cut_mark_tag.h"
 #include "cropmarks/crop_mark_shapes.h"
 #include "cropmarks/crop_marks.h"
+#include "palette/palette_items.h"
 #include "palette/settings.h"
 #include "plugin/host_suites.h"
 
 namespace {
 
-constexpr std::int32_t kCropMarksButtonItem = 21;
 constexpr std::int32_t kNoCropMarksPicture = 1006;
 constexpr std::int32_t kCropMarksPicture = 1008;
 constexpr char kButtonPictureName[] = "hoge";
@@ -22,7 +22,7 @@ constexpr char kButtonPictureName[] = "hoge";
 void ShowCropMarkState(ADMItemRef item, bool hasMarks) {
   ADMDialogRef dialog = sADMItem->GetDialog(item);
   if (dialog == nullptr) return;
-  ADMItemRef button = sADMDialog->GetItem(dialog, kCropMarksButtonItem);
+  ADMItemRef button = sADMDialog->GetItem(dialog, kCropMarksButton);
   if (button == nullptr) return;
   std::int32_t picture = 0;
   const char* name = nullptr;

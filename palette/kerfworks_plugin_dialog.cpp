@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "commands/commands.h"
 #include "commands/palette_button.h"
+#include "cropmarks/preview.h"
 #include "output/launcher.h"
 
 #include "palette/palette_handlers.h"
@@ -84,6 +86,7 @@ void KerfworksPluginDialog::WireItems(SPPluginRef pluginRef) {
   }
   if (ADMItemRef preview = GetItem(kPreviewItem); preview != nullptr) {
     sADMItem->SetItemStyle(preview, kPictureItemStyle);
+    sADMItem->SetDrawProc(preview, &DrawPreview);
   }
   if (ADMItemRef popup = GetItem(kOutputModePopup); popup != nullptr) {
     sADMItem->SetNotifyProc(popup, &OutputModeNotifyProc);

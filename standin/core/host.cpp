@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "standin/core/environment.h"
 #include "standin/core/stub.h"
 #include "standin/model/dialog_system.h"
 #include "standin/model/menus.h"
@@ -15,6 +16,8 @@ struct KwSPPlugin {
 
 namespace standin {
 namespace {
+
+constexpr const char kClockVariable[] = "KW_PLATFORM_CLOCK";
 
 Host* gCurrent = nullptr;
 KwSPPlugin gPluginRecord{0};
@@ -48,13 +51,14 @@ Host::Host(HostOptions options) : options_(std::move(options)) {
   dialogs_ = std::make_unique<DialogSystem>(*this);
   menus_ = std::make_unique<MenuModel>();
   AddLeftoverSource([this](std::vector<std::string>& out) { documents_.Leftovers(out); });
+  AddLeftoverSource([this](std::vector<std::string>& out) { app_.actions.DescribeLeftovers(out); });
   if (!options_.modulePath.empty()) module_ = std::make_unique<PluginModule>(options_.modulePath);
   gCurrent = this;
 }
 
 Host::~Host() {
   gCurrent = nullptr;
-  if (clockSet_) unsetenv("KW_PLATFORM_CLOCK");
+  if (clockSet_) ClearEnvironment(kClockVariable);
 }
 
 Host& Host::Current() {
@@ -97,7 +101,10 @@ ASErr Host::Startup() {
 }
 
 ASErr Host::Shutdown() {
-  return Send(hostapi::kSPInterfaceCaller, hostapi::kSPShutdownSelector);
+  const ASErr result = Send(hostapi::kSPInterfaceCaller, hostapi::kSPShutdownSelector);
+  // A plug-in's menu items go with its session: a later start-up adds them afresh.
+  *menus_ = MenuModel();
+  return result;
 }
 
 ASErr Host::Unload() {
@@ -166,7 +173,7 @@ std::vector<std::string> Host::Leftovers() const {
 }
 
 void Host::SetClock(std::int64_t seconds) {
-  setenv("KW_PLATFORM_CLOCK", std::to_string(seconds).c_str(), 1);
+  SetEnvironment(kClockVariable, std::to_string(seconds));
   clockSet_ = true;
 }
 
