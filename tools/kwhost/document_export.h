@@ -5,11 +5,13 @@
 // group, bottom layer first, whose transform flips y; the art inside keeps its own coordinates,
 // y up from the page's bottom edge, so they come back bit for bit. Art names become ids (art
 // without a name, or with a name the loader made up, gets none); tags are attributes in
-// svg::kTagNamespace; colours become RGB (gray and process colours converted). A compound path
-// is one `path` when its parts are plain and alike, else a group marked in
-// svg::kStructureNamespace. Not written: the selection, the current layer, the ruler origin,
-// the smooth-or-corner flags (read back from the handles), the handles beyond an open path's
-// ends, and text contents and image bounds, which the document does not hold.
+// svg::kTagNamespace. Of a path's style, the fill and stroke paint, their colours as RGB (gray and
+// process colours converted) and the stroke width. A compound path is one `path` when its parts
+// are plain and alike, else a group marked in svg::kStructureNamespace. Not written: the
+// selection, the current layer, the ruler origin, the other style fields (overprint, dashes,
+// even-odd, clipping), the smooth-or-corner flags (read back from the handles), the handles
+// beyond an open path's ends, and text contents and image bounds, which the document does not
+// hold. A path without segments is written but reads back as nothing.
 #ifndef KERFWORKS_TOOLS_KWHOST_DOCUMENT_EXPORT_H
 #define KERFWORKS_TOOLS_KWHOST_DOCUMENT_EXPORT_H
 
