@@ -216,6 +216,22 @@ TEST(SvgImport, MarkedGroupIsACompoundPathOfItsOwnParts) {
   EXPECT_EQ(items[1].kind, Item::Kind::kGroup) << "only our namespace marks compound paths";
 }
 
+TEST(SvgImport, MarkedCompoundPathOfAnythingButSinglePathsIsRefusedWithItsLine) {
+  for (const char* part : {"<g/>", "<text>a</text>", R"(<path d="M0,0 H1 M2,2 H3"/>)"}) {
+    SCOPED_TRACE(part);
+    const std::string text =
+        Svg(std::string("\n<g xmlns:kwsvg=\"urn:kerfworks:svg\" kwsvg:art=\"compound-path\">") +
+            R"(<path d="M0,0 H1"/>)" + part + "</g>");
+    try {
+      svg::ImportSvgText(text, "parts.svg");
+      ADD_FAILURE() << "no error";
+    } catch (const svg::ImportError& error) {
+      EXPECT_STREQ(error.what(),
+                   "parts.svg:2: a compound path holds only paths of one subpath each");
+    }
+  }
+}
+
 TEST(SvgImport, TransformsComposeFromTheOutside) {
   const auto drawing = svg::ImportSvgText(Svg(
       R"svg(<g transform="translate(100,0)"><path transform="scale(2)" d="M5,10 L6,10"/></g>)svg"));

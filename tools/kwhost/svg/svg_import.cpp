@@ -183,6 +183,13 @@ class Importer {
     if (name == "g" || name == "a" || name == "switch") {
       item.kind = IsCompoundPathGroup(element) ? Item::Kind::kCompoundPath : Item::Kind::kGroup;
       for (const pugi::xml_node& child : element.children()) AddItem(child, context, item.children);
+      if (item.kind == Item::Kind::kCompoundPath) {
+        for (const Item& part : item.children) {
+          if (part.kind != Item::Kind::kPath) {
+            Fail(element, "a compound path holds only paths of one subpath each");
+          }
+        }
+      }
       out.push_back(std::move(item));
       return;
     }
