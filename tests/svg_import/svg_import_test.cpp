@@ -192,7 +192,44 @@ TEST(SvgImport, LayersGroupsAndLooseArt) {
   EXPECT_EQ(group.children.size(), 2u);
   EXPECT_EQ(drawing.layers[2].name, "Print");
   EXPECT_TRUE(drawing.layers[2].hidden);
-  EXPECT_TRUE(drawing.layers[2].items.at(0).hidden);
+  EXPECT_FALSE(drawing.layers[2].items.at(0).hidden) << "the layer hides it, as in the host";
+}
+
+TEST(SvgImport, MarkedGroupIsACompoundPathOfItsOwnParts) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<g xmlns:kwsvg="urn:kerfworks:svg" xmlns:kw="urn:kerfworks:tags" kwsvg:art="compound-path" id="c">
+           <path id="outer" d="M0,0 H10 V10 Z" fill="red" kw:KerfworksCutMark="0002"/>
+           <path d="M0,0 H10" fill="none" stroke="blue" visibility="hidden"/>
+         </g>
+         <g xmlns:other="urn:elsewhere" other:art="compound-path"><path d="M0,0 H1"/></g>)svg"));
+  const auto& items = drawing.layers.at(0).items;
+  ASSERT_EQ(items.size(), 2u);
+  const Item& compound = items[0];
+  EXPECT_EQ(compound.kind, Item::Kind::kCompoundPath);
+  EXPECT_TRUE(compound.tags.empty()) << "the marker is no tag";
+  ASSERT_EQ(compound.children.size(), 2u);
+  EXPECT_EQ(compound.children[0].id, "outer");
+  EXPECT_EQ(compound.children[0].tags.at("KerfworksCutMark"), "0002");
+  EXPECT_TRUE(compound.children[0].outline.closed);
+  EXPECT_FALSE(compound.children[1].style.fill.on);
+  EXPECT_TRUE(compound.children[1].hidden);
+  EXPECT_EQ(items[1].kind, Item::Kind::kGroup) << "only our namespace marks compound paths";
+}
+
+TEST(SvgImport, MarkedCompoundPathOfAnythingButSinglePathsIsRefusedWithItsLine) {
+  for (const char* part : {"<g/>", "<text>a</text>", R"(<path d="M0,0 H1 M2,2 H3"/>)"}) {
+    SCOPED_TRACE(part);
+    const std::string text =
+        Svg(std::string("\n<g xmlns:kwsvg=\"urn:kerfworks:svg\" kwsvg:art=\"compound-path\">") +
+            R"(<path d="M0,0 H1"/>)" + part + "</g>");
+    try {
+      svg::ImportSvgText(text, "parts.svg");
+      ADD_FAILURE() << "no error";
+    } catch (const svg::ImportError& error) {
+      EXPECT_STREQ(error.what(),
+                   "parts.svg:2: a compound path holds only paths of one subpath each");
+    }
+  }
 }
 
 TEST(SvgImport, TransformsComposeFromTheOutside) {

@@ -77,7 +77,7 @@ class Loader {
  private:
   std::string NameFor(const svg::Item& item) {
     if (!item.id.empty() && !loaded_.byId.contains(item.id)) return item.id;
-    return "#" + std::to_string(++unnamed_);
+    return kUnnamedPrefix + std::to_string(++unnamed_);
   }
 
   void Finish(const svg::Item& item, standin::ArtBuilder art) {

@@ -18,6 +18,9 @@ class SelectionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Art of an element without an id is named this prefix and a number.
+inline constexpr char kUnnamedPrefix[] = "#";
+
 struct LoadedDrawing {
   // The art of every element with an id.
   std::map<std::string, AIArtHandle> byId;
@@ -25,7 +28,7 @@ struct LoadedDrawing {
 };
 
 // Opens a new document in `model` holding `drawing`; art keeps its SVG id as its name (others get
-// "#<n>"). The first layer of the drawing becomes the current layer.
+// kUnnamedPrefix and a number). The first layer of the drawing becomes the current layer.
 LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model);
 
 // Selects the art of each id and everything inside it (the user's click on a group or compound

@@ -61,8 +61,21 @@ struct Layer {
   std::vector<Item> items;
 };
 
+// Layers and locking are written as the common SVG editors write them.
+inline constexpr const char kGroupModeAttribute[] = "inkscape:groupmode";
+inline constexpr const char kLayerGroupMode[] = "layer";
+inline constexpr const char kLabelAttribute[] = "inkscape:label";
+inline constexpr const char kInsensitiveAttribute[] = "sodipodi:insensitive";
+
 // Our XML namespace for what SVG has no word for (art tags).
 inline constexpr const char kTagNamespace[] = "urn:kerfworks:tags";
+
+// Our XML namespace for document structure that plain SVG cannot carry. A `g` whose attribute
+// `art` in it says "compound-path" is a compound path of the paths inside: one `path` with several
+// subpaths can only be a compound path whose parts share one style and carry no id or tags.
+inline constexpr const char kStructureNamespace[] = "urn:kerfworks:svg";
+inline constexpr const char kArtAttribute[] = "art";
+inline constexpr const char kCompoundPathValue[] = "compound-path";
 
 struct Drawing {
   double widthPoints = 0;

@@ -89,13 +89,15 @@ class Importer {
     for (const pugi::xml_node& child : root.children()) {
       if (child.type() != pugi::node_element) continue;
       if (LocalName(child) == "g" &&
-          std::string_view(child.attribute("inkscape:groupmode").value()) == "layer") {
+          std::string_view(child.attribute(kGroupModeAttribute).value()) == kLayerGroupMode) {
         Context inner = Inner(child, context);
         Layer layer;
         layer.locked = IsLocked(child);
-        layer.name = child.attribute("inkscape:label").value();
+        layer.name = child.attribute(kLabelAttribute).value();
         if (layer.name.empty()) layer.name = child.attribute("id").value();
         layer.hidden = inner.hidden;
+        // A hidden layer hides its art without making each object hidden, as in the host.
+        inner.hidden = false;
         for (const pugi::xml_node& grandchild : child.children())
           AddItem(grandchild, inner, layer.items);
         drawing.layers.push_back(std::move(layer));
@@ -111,7 +113,8 @@ class Importer {
       for (Item& item : items) looseLayer->items.push_back(std::move(item));
       looseLayer = &drawing.layers.back();  // the vector may have moved
     }
-    if (drawing.layers.empty()) drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
+    if (drawing.layers.empty())
+      drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
     return drawing;
   }
 
@@ -168,7 +171,7 @@ class Importer {
     item.id = element.attribute("id").value();
     item.hidden = hidden;
     item.locked = IsLocked(element);
-    if (const std::string prefix = TagPrefix(element); !prefix.empty()) {
+    if (const std::string prefix = NamespacePrefix(element, kTagNamespace); !prefix.empty()) {
       for (const pugi::xml_attribute& attribute : element.attributes()) {
         const std::string_view attributeName = attribute.name();
         if (attributeName.starts_with(prefix)) {
@@ -178,8 +181,15 @@ class Importer {
     }
     item.style = PageStyle(context.style, context.toPage);
     if (name == "g" || name == "a" || name == "switch") {
-      item.kind = Item::Kind::kGroup;
+      item.kind = IsCompoundPathGroup(element) ? Item::Kind::kCompoundPath : Item::Kind::kGroup;
       for (const pugi::xml_node& child : element.children()) AddItem(child, context, item.children);
+      if (item.kind == Item::Kind::kCompoundPath) {
+        for (const Item& part : item.children) {
+          if (part.kind != Item::Kind::kPath) {
+            Fail(element, "a compound path holds only paths of one subpath each");
+          }
+        }
+      }
       out.push_back(std::move(item));
       return;
     }
@@ -235,13 +245,12 @@ class Importer {
     out.push_back(std::move(item));
   }
 
-  // "p:" where the nearest declaration binds prefix p to our tag namespace; empty when none does.
-  static std::string TagPrefix(pugi::xml_node node) {
+  // "p:" where the nearest declaration binds prefix p to `uri`; empty when none does.
+  static std::string NamespacePrefix(pugi::xml_node node, std::string_view uri) {
     for (; node; node = node.parent()) {
       for (const pugi::xml_attribute& attribute : node.attributes()) {
         const std::string_view attributeName = attribute.name();
-        if (attributeName.starts_with("xmlns:") &&
-            std::string_view(attribute.value()) == kTagNamespace) {
+        if (attributeName.starts_with("xmlns:") && std::string_view(attribute.value()) == uri) {
           return std::string(attributeName.substr(6)) + ":";
         }
       }
@@ -249,8 +258,15 @@ class Importer {
     return {};
   }
 
+  static bool IsCompoundPathGroup(const pugi::xml_node& element) {
+    const std::string prefix = NamespacePrefix(element, kStructureNamespace);
+    return !prefix.empty() &&
+           std::string_view(element.attribute((prefix + kArtAttribute).c_str()).value()) ==
+               kCompoundPathValue;
+  }
+
   static bool IsLocked(const pugi::xml_node& element) {
-    const std::string_view value = element.attribute("sodipodi:insensitive").value();
+    const std::string_view value = element.attribute(kInsensitiveAttribute).value();
     return value == "true" || value == "1";
   }
 

@@ -1,5 +1,6 @@
 #include "tools/kwhost/svg/svg_style.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -31,6 +32,26 @@ std::string_view Trim(std::string_view text) {
 Paint FromRgb(unsigned rgb) {
   return Paint{true, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
                (rgb & 0xFF) / 255.0};
+}
+
+// "rgb(r, g, b)" with numbers 0..255 or percentages, fractions allowed: percentages with enough
+// digits carry a colour exactly.
+std::optional<Paint> RgbFunction(std::string_view text) {
+  text = text.substr(4, text.size() - 5);
+  double channels[3] = {};
+  for (double& channel : channels) {
+    const auto comma = text.find(',');
+    std::string_view component = Trim(text.substr(0, comma));
+    const bool percent = component.ends_with('%');
+    if (percent) component.remove_suffix(1);
+    const std::optional<double> value = ParseNumber(component);
+    if (!value) return std::nullopt;
+    channel = std::clamp(percent ? *value / 100 : *value / 255, 0.0, 1.0);
+    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    if (comma == std::string_view::npos && &channel != &channels[2]) return std::nullopt;
+  }
+  if (!Trim(text).empty()) return std::nullopt;
+  return Paint{true, channels[0], channels[1], channels[2]};
 }
 
 // The element's declarations: presentation attributes first, then `style` wins.
@@ -73,14 +94,7 @@ std::optional<Paint> ParsePaint(std::string_view text) {
     if (std::sscanf(std::string(text.substr(1)).c_str(), "%6x", &rgb) != 1) return std::nullopt;
     return FromRgb(rgb);
   }
-  if (text.starts_with("rgb(") && text.ends_with(")")) {
-    int r = 0, g = 0, b = 0;
-    if (std::sscanf(std::string(text).c_str(), "rgb(%d ,%d ,%d )", &r, &g, &b) != 3) {
-      return std::nullopt;
-    }
-    auto clamp = [](int v) { return static_cast<unsigned>(v < 0 ? 0 : v > 255 ? 255 : v); };
-    return FromRgb((clamp(r) << 16) | (clamp(g) << 8) | clamp(b));
-  }
+  if (text.starts_with("rgb(") && text.ends_with(")")) return RgbFunction(text);
   for (const NamedColour& colour : kNamedColours) {
     if (text == colour.name) return FromRgb(colour.rgb);
   }
