@@ -3,8 +3,6 @@
 #ifndef KERFWORKS_COMMANDS_COMMANDS_H
 #define KERFWORKS_COMMANDS_COMMANDS_H
 
-#include "hostapi/suites.h"
-
 // Item 17: the host's outline-text action on the selection.
 void OutlineTextCommand();
 // Item 18: stroked selected paths lose their fill, unstroked paths and text are deselected, then
@@ -16,8 +14,5 @@ void MergePathsCommand();
 void OffsetPathCommand();
 // Item 22: marks every selected path, or unmarks them all when all are marked already.
 void MarkPathsCommand();
-// Item 25's draw procedure: the page, the paths the cut would send and the crop marks; it may
-// switch item 21's picture.
-void KW_API DrawPreview(ADMItemRef item, ADMDrawerRef drawer);
 
 #endif  // KERFWORKS_COMMANDS_COMMANDS_H

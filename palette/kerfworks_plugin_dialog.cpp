@@ -5,6 +5,7 @@
 
 #include "commands/commands.h"
 #include "commands/palette_button.h"
+#include "cropmarks/preview.h"
 #include "output/launcher.h"
 
 #include "palette/palette_handlers.h"

@@ -98,7 +98,10 @@ ASErr Host::Startup() {
 }
 
 ASErr Host::Shutdown() {
-  return Send(hostapi::kSPInterfaceCaller, hostapi::kSPShutdownSelector);
+  const ASErr result = Send(hostapi::kSPInterfaceCaller, hostapi::kSPShutdownSelector);
+  // A plug-in's menu items go with its session: a later start-up adds them afresh.
+  *menus_ = MenuModel();
+  return result;
 }
 
 ASErr Host::Unload() {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cropmarks/preview.h"
 #include "fake_host.h"
 #include "output/launcher.h"
 #include "palette/palette_items.h"
@@ -72,6 +73,7 @@ TEST_F(PaletteTest, ButtonsGetTheirPicturesTooltipsAndHandler) {
     EXPECT_EQ(button.notify, d.At(kRedrawButton).notify);
   }
   EXPECT_EQ(d.At(kPreviewItem).style, 1);
+  EXPECT_EQ(d.At(kPreviewItem).draw, &DrawPreview);
   EXPECT_EQ(d.iconsSet, 2);
   EXPECT_EQ(fake::The().liveIcons, 0);
 }
