@@ -3,26 +3,40 @@ SHELL := /bin/bash
 
 PACKAGES := cmake make g++ python3 binutils-mingw-w64-x86-64 googletest libgtest-dev \
             libgmock-dev libbenchmark-dev libcairo2-dev libpugixml-dev lib2geom-dev libboost-dev \
-            binutils
+            binutils locales
 
-.PHONY: all deps build demo test test-native test-sanitize bench clean
+# The Windows builds: the 32-bit deliverable, and its 64-bit twin that runs under Wine.
+WINDOWS_PACKAGES := cmake make python3 googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 \
+                    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine64
+
+DLL32 := build/mingw32/plugin-module/KerfworksPlugin.aip
+
+.PHONY: all deps deps-windows build demo test test-native test-sanitize test-windows dll bench clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+# $(call install-missing,packages)
+define install-missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	  | grep -q '^install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+deps-windows:
+	$(call install-missing,$(WINDOWS_PACKAGES))
 
 build: deps
 	cmake --preset native >/dev/null
 	cmake --build --preset native
 
 demo: build
-	@echo "not yet: the kwhost command line has not landed"
+	@bash tools/kwhost/demo.sh build/native
 
 test-native: build
 	ctest --preset native
@@ -33,6 +47,17 @@ test-sanitize: deps
 	ctest --preset sanitize
 
 test: test-native test-sanitize
+
+# The deliverable: the 32-bit plug-in DLL, checked as the drawing application will meet it.
+dll: deps-windows
+	cmake --preset mingw32 >/dev/null
+	cmake --build --preset mingw32
+	python3 tools/pecheck/pecheck.py $(DLL32) --res $(DLL32:.aip=.res) --machine i386
+
+test-windows: dll
+	cmake --preset mingw64 >/dev/null
+	cmake --build --preset mingw64
+	ctest --preset mingw64
 
 bench: build
 	@if [ -x build/native/bench/kw_bench ]; then build/native/bench/kw_bench; else echo "no benchmarks yet"; fi

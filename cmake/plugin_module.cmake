@@ -27,7 +27,8 @@ kw_warnings(KerfworksPlugin)
 target_compile_options(KerfworksPlugin PRIVATE -fno-gnu-unique)
 if(WIN32)
   # Only system DLLs at run time: the C++ runtime is linked in.
-  target_link_options(KerfworksPlugin PRIVATE -static -static-libgcc -static-libstdc++)
+  target_link_options(KerfworksPlugin PRIVATE -static -static-libgcc -static-libstdc++
+                      $<$<CONFIG:Release,MinSizeRel>:-s>)
   target_sources(KerfworksPlugin PRIVATE ${KW_RESOURCE_OBJECT})
 else()
   target_link_libraries(KerfworksPlugin PRIVATE ${CMAKE_DL_LIBS})

@@ -10,7 +10,8 @@
 // "regquery", "regclose", "temppath", "tempfile", "create", "write", "close", "start", "shell",
 // "module"); KW_PLATFORM_CLOCK, when set, is the value WallClockSeconds returns; KW_SHELL_LOG, when
 // set, names a file to which ShellOpen appends the path it was asked to open (one line each)
-// instead of opening it.
+// instead of opening it; KW_ACTIVITY_LOG, when set, names a file to which files created, processes
+// started and documents opened are noted (see seam.h).
 #ifndef KERFWORKS_PLATFORM_PLATFORM_H
 #define KERFWORKS_PLATFORM_PLATFORM_H
 

@@ -288,6 +288,7 @@ File CreateOutputFile(const char* path) {
     close(fd);
     return nullptr;
   }
+  seam::NoteActivity("file", path);
   return FileFromDescriptor(fd);
 }
 
@@ -303,7 +304,7 @@ bool CloseFile(File file) {
   return closed && !seam::ShouldFail("close");
 }
 
-bool StartProcess(const char* program, const char* /*commandLine*/, const char* const* arguments) {
+bool StartProcess(const char* program, const char* commandLine, const char* const* arguments) {
   if (program == nullptr || seam::ShouldFail("start")) return false;
   try {
     std::vector<char*> argv{const_cast<char*>(program)};
@@ -311,7 +312,9 @@ bool StartProcess(const char* program, const char* /*commandLine*/, const char* 
       argv.push_back(const_cast<char*>(*next));
     }
     argv.push_back(nullptr);
-    return SpawnDetached(argv.data(), false);
+    if (!SpawnDetached(argv.data(), false)) return false;
+    seam::NoteActivity("start", commandLine);
+    return true;
   } catch (const std::bad_alloc&) {
     return false;
   }
@@ -319,9 +322,15 @@ bool StartProcess(const char* program, const char* /*commandLine*/, const char* 
 
 bool ShellOpen(const char* path) {
   if (path == nullptr || seam::ShouldFail("shell")) return false;
-  if (const auto log = seam::ShellLogPath()) return seam::AppendToShellLog(*log, path);
-  char* argv[] = {const_cast<char*>(kShellOpenProgram), const_cast<char*>(path), nullptr};
-  return SpawnDetached(argv, true);
+  bool opened = false;
+  if (const auto log = seam::ShellLogPath()) {
+    opened = seam::AppendToShellLog(*log, path);
+  } else {
+    char* argv[] = {const_cast<char*>(kShellOpenProgram), const_cast<char*>(path), nullptr};
+    opened = SpawnDetached(argv, true);
+  }
+  if (opened) seam::NoteActivity("shell", path);
+  return opened;
 }
 
 std::uint32_t GetModulePath(void* /*instance*/, char* buffer, std::uint32_t capacity) {

@@ -15,6 +15,7 @@ namespace {
 constexpr const char kFailVariable[] = "KW_PLATFORM_FAIL";
 constexpr const char kClockVariable[] = "KW_PLATFORM_CLOCK";
 constexpr const char kShellLogVariable[] = "KW_SHELL_LOG";
+constexpr const char kActivityLogVariable[] = "KW_ACTIVITY_LOG";
 
 std::string_view TrimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
@@ -80,6 +81,15 @@ bool AppendToShellLog(const std::string& logPath, const char* path) {
   const std::size_t length = std::strlen(path);
   const bool written = std::fwrite(path, 1, length, log) == length && std::fputc('\n', log) != EOF;
   return std::fclose(log) == 0 && written;
+}
+
+void NoteActivity(const char* kind, const char* text) {
+  const auto logPath = ReadEnvironment(kActivityLogVariable);
+  if (!logPath) return;
+  std::FILE* log = std::fopen(logPath->c_str(), "ab");
+  if (log == nullptr) return;
+  std::fprintf(log, "%s %s\n", kind, text == nullptr ? "" : text);
+  std::fclose(log);
 }
 
 }  // namespace platform::seam

@@ -26,6 +26,11 @@ std::optional<std::string> ShellLogPath();
 // Appends `path` and a line feed to the shell log. Returns false when that could not be written.
 bool AppendToShellLog(const std::string& logPath, const char* path);
 
+// When KW_ACTIVITY_LOG names a file, appends "<kind> <text>" and a line feed to it: what the
+// plug-in did to the system ("file" path created, "start" command line, "shell" path opened), for
+// a host that reports it. Never changes the outcome of the operation.
+void NoteActivity(const char* kind, const char* text);
+
 }  // namespace platform::seam
 
 #endif  // KERFWORKS_PLATFORM_SEAM_H

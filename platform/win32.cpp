@@ -74,6 +74,7 @@ File CreateOutputFile(const char* path) {
   const HANDLE handle =
       CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  seam::NoteActivity("file", path);
   return reinterpret_cast<File>(handle);
 }
 
@@ -116,6 +117,7 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
     }
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
+    seam::NoteActivity("start", commandLine);
     return true;
   } catch (const std::bad_alloc&) {
     return false;
@@ -124,9 +126,15 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
 
 bool ShellOpen(const char* path) {
   if (path == nullptr || seam::ShouldFail("shell")) return false;
-  if (const auto log = seam::ShellLogPath()) return seam::AppendToShellLog(*log, path);
-  const HINSTANCE result = ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
-  return reinterpret_cast<INT_PTR>(result) >= kShellExecuteFirstSuccess;
+  bool opened = false;
+  if (const auto log = seam::ShellLogPath()) {
+    opened = seam::AppendToShellLog(*log, path);
+  } else {
+    const HINSTANCE result = ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    opened = reinterpret_cast<INT_PTR>(result) >= kShellExecuteFirstSuccess;
+  }
+  if (opened) seam::NoteActivity("shell", path);
+  return opened;
 }
 
 std::uint32_t GetModulePath(void* instance, char* buffer, std::uint32_t capacity) {

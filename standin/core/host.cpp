@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "standin/core/environment.h"
 #include "standin/core/stub.h"
 #include "standin/model/dialog_system.h"
 #include "standin/model/menus.h"
@@ -15,6 +16,8 @@ struct KwSPPlugin {
 
 namespace standin {
 namespace {
+
+constexpr const char kClockVariable[] = "KW_PLATFORM_CLOCK";
 
 Host* gCurrent = nullptr;
 KwSPPlugin gPluginRecord{0};
@@ -55,7 +58,7 @@ Host::Host(HostOptions options) : options_(std::move(options)) {
 
 Host::~Host() {
   gCurrent = nullptr;
-  if (clockSet_) unsetenv("KW_PLATFORM_CLOCK");
+  if (clockSet_) ClearEnvironment(kClockVariable);
 }
 
 Host& Host::Current() {
@@ -170,7 +173,7 @@ std::vector<std::string> Host::Leftovers() const {
 }
 
 void Host::SetClock(std::int64_t seconds) {
-  setenv("KW_PLATFORM_CLOCK", std::to_string(seconds).c_str(), 1);
+  SetEnvironment(kClockVariable, std::to_string(seconds));
   clockSet_ = true;
 }
 

@@ -16,6 +16,14 @@ std::string Host::ResourcePath(const HostOptions& options) {
 
 const Resources& Host::PluginResources() {
   if (!resources_) {
+#ifdef _WIN32
+    // As the drawing application does: from the loaded module itself.
+    if (options_.resourcePath.empty() && module_) {
+      resources_ = std::make_shared<Resources>(
+          Resources::FromModule(module_->Handle(), options_.modulePath));
+      return *resources_;
+    }
+#endif
     resources_ = std::make_shared<Resources>(Resources::FromResFile(ResourcePath(options_)));
   }
   return *resources_;

@@ -94,6 +94,10 @@ class Resources {
   static Resources FromResFile(const std::string& path);
   // The same from the file's bytes; `what` names them in error messages.
   static Resources FromResBytes(std::span<const std::uint8_t> bytes, const std::string& what);
+#ifdef _WIN32
+  // The resources compiled into a loaded module (its HMODULE); throws when there are none.
+  static Resources FromModule(void* module, const std::string& what);
+#endif
 
   // Raw bytes of one resource, with the language fallback; null when absent.
   const std::vector<std::uint8_t>* Raw(std::uint16_t type, std::uint16_t id,

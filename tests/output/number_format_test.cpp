@@ -1,6 +1,9 @@
 #include "output/number_format.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdlib>
 
 #include <clocale>
 #include <cmath>
@@ -86,12 +89,22 @@ TEST(NumberFormat, RefusesTooSmallBuffer) {
   EXPECT_EQ(FormatFixed6(text, text + sizeof text, 1.0), nullptr);
 }
 
+// A locale whose decimal separator is a comma: the system's, or one compiled for the test from
+// the system's locale sources (package "locales") when none is installed.
+bool UseCommaLocale() {
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) return true;
+  const std::string folder = std::string(KW_BINARY_DIR) + "/test-locales";
+  const std::string command = "mkdir -p '" + folder + "' && localedef -i de_DE -f UTF-8 '" +
+                              folder + "/de_DE.UTF-8' >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) return false;
+  setenv("LOCPATH", folder.c_str(), 1);
+  return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
 TEST(NumberFormat, DecimalPointStaysDotInACommaLocale) {
   const char* previous = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = previous ? previous : "C";
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
-    GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
-  }
+  ASSERT_TRUE(UseCommaLocale()) << "no de_DE.UTF-8 locale, and none could be compiled";
   EXPECT_EQ(Printf(1.5), "1,500000");  // the locale is really in force
   EXPECT_EQ(Ours(1.5), "1.500000");
   EXPECT_EQ(Ours(-42.519684), "-42.519684");

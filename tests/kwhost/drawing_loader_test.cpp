@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "standin/core/host.h"
+#include "standin/scenario/document_view.h"
+#include "tools/kwhost/drawing_loader.h"
+#include "tools/kwhost/svg/svg_import.h"
+
+namespace {
+
+standin::HostOptions NoModule() {
+  standin::HostOptions options;
+  options.modulePath = "";
+  return options;
+}
+
+constexpr char kSheet[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
+    xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape"
+    xmlns:kw="urn:kerfworks:tags" width="100pt" height="50pt" viewBox="0 0 100 50">
+  <g inkscape:groupmode="layer" inkscape:label="Cut">
+    <rect id="box" x="10" y="10" width="20" height="10" fill="#ff0000" kw:KerfworksCutMark="0001"/>
+    <g id="pair"><circle id="a" cx="50" cy="25" r="5"/><path id="ring" d="M0,0 h4 v4 h-4 z M1,1 h2 v2 h-2 z"/></g>
+  </g>
+  <g inkscape:groupmode="layer" inkscape:label="Print" style="display:none">
+    <text id="words" x="1" y="40">hello</text>
+  </g>
+</svg>)svg";
+
+TEST(DrawingLoader, PutsLayersArtSegmentsAndStylesIntoTheDocument) {
+  standin::Host host(NoModule());
+  const auto loaded = kwhost::LoadDrawing(svg::ImportSvgText(kSheet), host.Documents());
+  const standin::DocumentView view(host.Documents());
+  EXPECT_FLOAT_EQ(view.Doc().setup.width, 100);
+  EXPECT_FLOAT_EQ(view.Doc().setup.height, 50);
+  EXPECT_EQ(view.LayerTitle(view.Find("box")), "Cut");
+  EXPECT_EQ(view.LayerTitle(view.Find("words")), "Print");
+  EXPECT_EQ(host.Documents().FindLayer(view.Doc().currentLayer)->title, "Cut");
+  EXPECT_FALSE(host.Documents().FindLayer(view.Layer("Print"))->visible);
+
+  const standin::ArtObject& box = view.Art("box");
+  EXPECT_EQ(box.type, kPathArt);
+  ASSERT_EQ(box.segments.size(), 4u);
+  EXPECT_TRUE(box.closed);
+  EXPECT_FLOAT_EQ(box.segments[0].p.h, 10);
+  EXPECT_FLOAT_EQ(box.segments[0].p.v, 40);
+  EXPECT_TRUE(box.style.fillPaint);
+  EXPECT_FLOAT_EQ(box.style.fill.color.c.rgb.red, 1);
+  EXPECT_FALSE(box.style.strokePaint);
+  EXPECT_EQ(view.TagValue(view.Find("box"), "KerfworksCutMark"), "0001");
+
+  EXPECT_EQ(view.Art("pair").type, kGroupArt);
+  EXPECT_EQ(view.Art("ring").type, kCompoundPathArt);
+  EXPECT_EQ(view.Art("ring").children.size(), 2u);
+  EXPECT_EQ(view.Art("words").type, kTextArt);
+  EXPECT_EQ(loaded.paths, 4);
+  EXPECT_TRUE(host.Leftovers().empty());
+}
+
+TEST(DrawingLoader, SelectingAGroupSelectsEverythingInside) {
+  standin::Host host(NoModule());
+  const auto loaded = kwhost::LoadDrawing(svg::ImportSvgText(kSheet), host.Documents());
+  kwhost::SelectById(loaded, {"pair"}, host.Documents());
+  const standin::DocumentView view(host.Documents());
+  EXPECT_TRUE(view.Selected(view.Find("pair")));
+  EXPECT_TRUE(view.Selected(view.Find("a")));
+  EXPECT_TRUE(view.Selected(view.Find("ring")));
+  for (AIArtHandle part : view.Art("ring").children) EXPECT_TRUE(view.Selected(part));
+  EXPECT_FALSE(view.Selected(view.Find("box")));
+  EXPECT_THROW(kwhost::SelectById(loaded, {"nothing"}, host.Documents()), kwhost::SelectionError);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include "kwhost_fixture.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "tools/kwhost/options.h"
+#include "tools/kwhost/session.h"
+
+namespace kwtest {
+
+namespace fs = std::filesystem;
+
+const char kTwoLayerDrawing[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
+    xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape"
+    width="200pt" height="100pt" viewBox="0 0 200 100">
+  <g inkscape:groupmode="layer" inkscape:label="Cut">
+    <rect id="box" x="10" y="10" width="40" height="20"/>
+    <circle id="dot" cx="100" cy="50" r="10" fill="none" stroke="#000"/>
+    <g id="pair">
+      <polygon id="t1" points="150,10 160,30 140,30"/>
+      <polygon id="t2" points="170,10 180,30 160,30"/>
+    </g>
+  </g>
+  <g inkscape:groupmode="layer" inkscape:label="Print">
+    <rect id="backdrop" x="0" y="60" width="200" height="40"/>
+    <text id="label" x="10" y="90">Hello</text>
+  </g>
+</svg>)svg";
+
+void KwhostRun::SetUp() {
+  folder_ =
+      fs::temp_directory_path() / ("kw-kwhost-" + std::to_string(getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  fs::remove_all(folder_);
+  fs::create_directories(folder_ / "user");
+  fs::create_directories(folder_ / "machine");
+  fs::create_directories(folder_ / "tmp");
+  setenv("KW_REGISTRY_USER", (folder_ / "user").c_str(), 1);
+  setenv("KW_REGISTRY_MACHINE", (folder_ / "machine").c_str(), 1);
+  setenv("KW_RECEIVER_REPORT", (folder_ / "report.txt").c_str(), 1);
+  setenv("KWHOST_PREFERENCES", (folder_ / "preferences.txt").c_str(), 1);
+  setenv("TMPDIR", (folder_ / "tmp").c_str(), 1);
+}
+
+void KwhostRun::TearDown() {
+  for (const char* name : {"KW_REGISTRY_USER", "KW_REGISTRY_MACHINE", "KW_RECEIVER_REPORT",
+                           "KWHOST_PREFERENCES", "TMPDIR"}) {
+    unsetenv(name);
+  }
+  fs::remove_all(folder_);
+}
+
+std::string KwhostRun::Drawing(const std::string& svg, const std::string& name) {
+  const fs::path path = folder_ / name;
+  std::ofstream(path, std::ios::binary) << svg;
+  return path.string();
+}
+
+void KwhostRun::RegisterReceiver() {
+  const fs::path key = folder_ / "user/Software/Talvex/Kerfworks/Folder.reg";
+  fs::create_directories(key.parent_path());
+  std::ofstream(key, std::ios::binary)
+      << "Path=" << KW_BINARY_DIR << "/tools/receiver/kwreceiver\n";
+}
+
+RunResult KwhostRun::Run(std::vector<std::string> arguments) {
+  fs::remove(folder_ / "report.txt");
+  std::ostringstream out, err;
+  RunResult result;
+  try {
+    result.status = kwhost::RunSession(kwhost::ParseOptions(arguments), out, err);
+  } catch (const kwhost::UsageError& error) {
+    err << "kwhost: " << error.what() << "\n";
+    result.status = kwhost::kExitInputError;
+  }
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+std::string KwhostRun::ReceiverReport() {
+  const fs::path report = folder_ / "report.txt";
+  for (int i = 0; i < 200; ++i) {
+    const std::string text = ReadFile(report.string());
+    if (text.find("bbox") != std::string::npos || text.find("status: error") != std::string::npos) {
+      return text;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return ReadFile(report.string());
+}
+
+std::string KwhostRun::CutFilePath(const std::string& out) {
+  const std::string marker = "cut file written: ";
+  const auto at = out.find(marker);
+  if (at == std::string::npos) return {};
+  const auto end = out.find('\n', at);
+  return out.substr(at + marker.size(), end - at - marker.size());
+}
+
+std::string KwhostRun::ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace kwtest

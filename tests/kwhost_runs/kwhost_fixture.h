@@ -1,0 +1,44 @@
+// A folder of its own for every kwhost run of a test: the registry that names the receiver as the
+// cutting application, the preference file, the temporary folder and the receiver's report.
+#ifndef KERFWORKS_TESTS_KWHOST_RUNS_KWHOST_FIXTURE_H
+#define KERFWORKS_TESTS_KWHOST_RUNS_KWHOST_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kwtest {
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class KwhostRun : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Writes `svg` as a drawing in the folder and returns its path.
+  std::string Drawing(const std::string& svg, const std::string& name = "drawing.svg");
+  void RegisterReceiver();
+  RunResult Run(std::vector<std::string> arguments);
+  // The receiver's report of the last cut, once it has arrived (empty after 10 s).
+  std::string ReceiverReport();
+  // The path after "cut file written: " in a run's output.
+  static std::string CutFilePath(const std::string& out);
+  static std::string ReadFile(const std::string& path);
+
+  std::filesystem::path folder_;
+};
+
+// A drawing of two layers: "Cut" with a rectangle, a circle and a group of two triangles, and
+// "Print" with a text.
+extern const char kTwoLayerDrawing[];
+
+}  // namespace kwtest
+
+#endif  // KERFWORKS_TESTS_KWHOST_RUNS_KWHOST_FIXTURE_H

@@ -1,0 +1,147 @@
+#include <string>
+#include <vector>
+
+#include "kwhost_fixture.h"
+
+namespace kwtest {
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+struct ModeCase {
+  std::vector<std::string> steps;
+  std::string paths;  // the receiver's "paths:" line
+};
+
+class CutModes : public KwhostRun, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(CutModes, ReceiverGetsThePathsOfTheMode) {
+  RegisterReceiver();
+  std::vector<std::string> arguments{Drawing(kTwoLayerDrawing)};
+  arguments.insert(arguments.end(), GetParam().steps.begin(), GetParam().steps.end());
+  arguments.insert(arguments.end(), {"--press", "cut"});
+  const RunResult run = Run(arguments);
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  const std::string cutFile = CutFilePath(run.out);
+  ASSERT_FALSE(cutFile.empty()) << run.out;
+  EXPECT_TRUE(Contains(run.out, "process started: " + std::string(KW_BINARY_DIR) +
+                                    "/tools/receiver/kwreceiver -i " + cutFile))
+      << run.out;
+  const std::string report = ReceiverReport();
+  EXPECT_TRUE(Contains(report, "status: ok")) << report;
+  EXPECT_TRUE(Contains(report, "paths: " + GetParam().paths + "\n")) << report;
+  EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, CutModes,
+    ::testing::Values(ModeCase{{}, "5"}, ModeCase{{"--mode", "all"}, "5"},
+                      ModeCase{{"--mode", "selected", "--select", "pair"}, "2"},
+                      ModeCase{{"--select", "box,dot", "--mode", "selected"}, "2"},
+                      ModeCase{{"--mode", "layer", "--layer", "Print"}, "1"},
+                      ModeCase{{"--mode", "layer"}, "4"}, ModeCase{{"--mode", "marked"}, "0"},
+                      ModeCase{{"--select", "dot", "--press", "mark", "--mode", "marked"}, "1"}));
+
+TEST_F(KwhostRun, OutputModeSurvivesBetweenRuns) {
+  RegisterReceiver();
+  const std::string drawing = Drawing(kTwoLayerDrawing);
+  ASSERT_EQ(Run({drawing, "--mode", "layer"}).status, 0);
+  const RunResult second = Run({drawing, "--press", "cut"});
+  EXPECT_EQ(second.status, 0) << second.out << second.err;
+  EXPECT_TRUE(Contains(ReceiverReport(), "paths: 4\n")) << "the current layer only, as last chosen";
+  EXPECT_TRUE(Contains(ReadFile((folder_ / "preferences.txt").string()), "kADM_bCurrentLayer"));
+}
+
+struct MissingCase {
+  const char* language;
+  const char* message;
+};
+
+class MissingApplication : public KwhostRun, public ::testing::WithParamInterface<MissingCase> {};
+
+TEST_P(MissingApplication, CutWritesTheFileAndShowsTheMessageInTheUsersLanguage) {
+  const RunResult run =
+      Run({Drawing(kTwoLayerDrawing), "--lang", GetParam().language, "--press", "cut"});
+  EXPECT_FALSE(CutFilePath(run.out).empty()) << run.out;
+  EXPECT_FALSE(Contains(run.out, "process started")) << run.out;
+  EXPECT_TRUE(Contains(run.out, GetParam().message)) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, MissingApplication,
+    ::testing::Values(MissingCase{"en", "Kerfworks is not found.If Kerfworks is not installed"},
+                      MissingCase{"ja", "Kerfworksが見つかりません。"}));
+
+TEST_F(KwhostRun, CropMarksAreAddedAndCutWithTheirPositions) {
+  RegisterReceiver();
+  const RunResult run = Run({Drawing(kTwoLayerDrawing), "--crop-marks", "3", "--press", "cut"});
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  const std::string report = ReceiverReport();
+  EXPECT_TRUE(Contains(report, "status: ok")) << report;
+  EXPECT_FALSE(Contains(report, "crop-marks: none")) << report;
+}
+
+TEST_F(KwhostRun, PreviewIsWrittenAsPng) {
+  const std::string png = (folder_ / "preview.png").string();
+  const RunResult run =
+      Run({Drawing(kTwoLayerDrawing), "--preview", png, "--preview-size", "184x200"});
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  // The palette's height goes in steps of 10, so the preview's height is the nearest below.
+  EXPECT_TRUE(Contains(run.out, "preview written: " + png + " (184 x 19")) << run.out;
+  EXPECT_EQ(ReadFile(png).substr(1, 3), "PNG");
+}
+
+TEST_F(KwhostRun, HelpFileAndAboutBox) {
+  const RunResult run = Run({Drawing(kTwoLayerDrawing), "--help-file", "--about"});
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_TRUE(Contains(run.out, "document opened: ")) << run.out;
+  EXPECT_TRUE(Contains(run.out, "KWAIPin_e.chm")) << run.out;
+  EXPECT_TRUE(Contains(run.out, "about box: ")) << run.out;
+}
+
+struct BadCase {
+  std::vector<std::string> arguments;  // "DRAWING" stands for a good drawing
+  const char* svg;                     // replaces the good drawing when set
+  const char* message;
+};
+
+class BadInput : public KwhostRun, public ::testing::WithParamInterface<BadCase> {};
+
+TEST_P(BadInput, IsReportedAndNothingRuns) {
+  std::vector<std::string> arguments;
+  for (const std::string& argument : GetParam().arguments) {
+    arguments.push_back(argument == "DRAWING"
+                            ? Drawing(GetParam().svg ? GetParam().svg : kTwoLayerDrawing)
+                            : argument);
+  }
+  const RunResult run = Run(arguments);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(Contains(run.err, GetParam().message)) << run.err;
+  EXPECT_FALSE(Contains(run.out, "cut file written")) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadInput,
+    ::testing::Values(
+        BadCase{{}, nullptr, "no drawing given"},
+        BadCase{{"DRAWING", "--frobnicate"}, nullptr, "unknown option --frobnicate"},
+        BadCase{{"DRAWING", "--mode", "some"}, nullptr, "--mode must be all, selected"},
+        BadCase{{"DRAWING", "--press"}, nullptr, "--press needs a value"},
+        BadCase{{"DRAWING", "--press", "jump"}, nullptr, "no button \"jump\""},
+        BadCase{{"DRAWING", "--crop-marks", "9"}, nullptr, "machine type must be 0 to 7"},
+        BadCase{{"DRAWING", "--crop-marks", "3,Q=4"}, nullptr, "\"Q=4\" is not W=mm"},
+        BadCase{{"DRAWING", "--preview-size", "10x10"}, nullptr, "must follow a --preview"},
+        BadCase{{"DRAWING", "--lang", "fr"}, nullptr, "--lang must be en or ja"},
+        BadCase{{"DRAWING", "--select", "nothing"}, nullptr, "no element has the id \"nothing\""},
+        BadCase{{"DRAWING", "--layer", "Nope"}, nullptr, "the drawing has no layer \"Nope\""},
+        BadCase{{"/nonexistent/x.svg"}, nullptr, "/nonexistent/x.svg: cannot be read"},
+        BadCase{{"DRAWING"}, "<svg width='1' height='1'><g></svg>", ":1: not well-formed XML"},
+        BadCase{{"DRAWING"},
+                "<svg width='1' height='1'>\n<path d='M 0 0 L'/></svg>",
+                ":2: broken path data"},
+        BadCase{{"DRAWING"}, "<svg width='1parsec' height='1'/>", "is not a length"}));
+
+}  // namespace
+}  // namespace kwtest

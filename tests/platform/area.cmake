@@ -1,0 +1,1 @@
+kw_test_area(platform kw_plugin_objects)

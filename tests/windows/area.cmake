@@ -1,0 +1,21 @@
+# The Windows programs: the real platform calls and the real DLL, run under Wine.
+kw_test_area(windows kw_standin kw_plugin_objects)
+target_compile_definitions(tests_windows PRIVATE KW_RECEIVER_PROGRAM="$<TARGET_FILE:kwreceiver>")
+add_dependencies(tests_windows kwreceiver)
+
+# The module as the drawing application meets it, read back from the PE file. The check must also
+# be able to fail: a program that is no plug-in is refused.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(kw_machine amd64)
+else()
+  set(kw_machine i386)
+endif()
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(kw_pecheck ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/pecheck/pecheck.py)
+set(kw_res ${CMAKE_BINARY_DIR}/plugin-module/KerfworksPlugin.res)
+add_test(NAME pecheck_module
+  COMMAND ${kw_pecheck} $<TARGET_FILE:KerfworksPlugin> --res ${kw_res} --machine ${kw_machine})
+add_test(NAME pecheck_refuses_a_program
+  COMMAND ${kw_pecheck} $<TARGET_FILE:kwreceiver> --res ${kw_res} --machine ${kw_machine})
+set_tests_properties(pecheck_refuses_a_program PROPERTIES
+  PASS_REGULAR_EXPRESSION "FAIL  the only export is PluginMain")

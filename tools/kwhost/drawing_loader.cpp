@@ -1,0 +1,127 @@
+#include "tools/kwhost/drawing_loader.h"
+
+#include "standin/scenario/document_builder.h"
+
+namespace kwhost {
+namespace {
+
+AIColor Rgb(const svg::Paint& paint) {
+  AIColor colour{};
+  colour.kind = kThreeColor;
+  colour.c.rgb = {static_cast<AIReal>(paint.red), static_cast<AIReal>(paint.green),
+                  static_cast<AIReal>(paint.blue)};
+  return colour;
+}
+
+AIPathStyle PathStyle(const svg::Style& style) {
+  AIPathStyle out = standin::UnpaintedStyle();
+  out.fillPaint = style.fill.on ? 1 : 0;
+  if (style.fill.on) out.fill.color = Rgb(style.fill);
+  out.strokePaint = style.stroke.on ? 1 : 0;
+  if (style.stroke.on) {
+    out.stroke.color = Rgb(style.stroke);
+    out.stroke.width = static_cast<AIReal>(style.strokeWidth);
+  }
+  return out;
+}
+
+AIRealPoint Real(const svg::Point& p) {
+  return {static_cast<AIReal>(p.x), static_cast<AIReal>(p.y)};
+}
+
+std::vector<AIPathSegment> Segments(const svg::Subpath& outline) {
+  std::vector<AIPathSegment> segments;
+  for (const svg::Anchor& anchor : outline.anchors) {
+    AIPathSegment segment{};
+    segment.p = Real(anchor.p);
+    segment.in = Real(anchor.in);
+    segment.out = Real(anchor.out);
+    segment.corner = anchor.corner ? 1 : 0;
+    segments.push_back(segment);
+  }
+  return segments;
+}
+
+class Loader {
+ public:
+  Loader(standin::DocumentBuilder& builder, LoadedDrawing& loaded)
+      : builder_(builder), loaded_(loaded) {}
+
+  void Add(const svg::Item& item) {
+    const std::string name = NameFor(item);
+    switch (item.kind) {
+      case svg::Item::Kind::kGroup:
+        Finish(item, builder_.BeginGroup(name));
+        for (const svg::Item& child : item.children) Add(child);
+        builder_.End();
+        break;
+      case svg::Item::Kind::kCompoundPath:
+        Finish(item, builder_.BeginCompoundPath(name));
+        for (const svg::Item& child : item.children) Add(child);
+        builder_.End();
+        break;
+      case svg::Item::Kind::kPath:
+        Finish(item, builder_.Path(name, Segments(item.outline), item.outline.closed)
+                         .Style(PathStyle(item.style)));
+        ++loaded_.paths;
+        break;
+      case svg::Item::Kind::kText:
+        Finish(item, builder_.Text(name));
+        break;
+      case svg::Item::Kind::kPlaced:
+        Finish(item, builder_.Art(name, kPlacedArt));
+        break;
+    }
+  }
+
+ private:
+  std::string NameFor(const svg::Item& item) {
+    if (!item.id.empty() && !loaded_.byId.contains(item.id)) return item.id;
+    return "#" + std::to_string(++unnamed_);
+  }
+
+  void Finish(const svg::Item& item, standin::ArtBuilder art) {
+    if (item.hidden) art.Hidden();
+    if (item.locked) art.Locked();
+    for (const auto& [name, value] : item.tags) art.Tag(name, value);
+    if (!item.id.empty() && !loaded_.byId.contains(item.id)) loaded_.byId[item.id] = art.Handle();
+  }
+
+  standin::DocumentBuilder& builder_;
+  LoadedDrawing& loaded_;
+  int unnamed_ = 0;
+};
+
+void SelectTree(AIArtHandle art, standin::DocumentModel& model) {
+  standin::ArtObject* object = model.FindArt(art);
+  if (object == nullptr) return;
+  object->attributes |= kArtSelected;
+  for (AIArtHandle child : object->children) SelectTree(child, model);
+}
+
+}  // namespace
+
+LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model) {
+  standin::DocumentBuilder builder(model);
+  builder.Page(static_cast<AIReal>(drawing.widthPoints), static_cast<AIReal>(drawing.heightPoints));
+  LoadedDrawing loaded;
+  Loader loader(builder, loaded);
+  // The SVG's first layer is painted first, so it is the bottom layer.
+  for (const svg::Layer& layer : drawing.layers) {
+    builder.Layer(layer.name, !layer.hidden, layer.locked);
+    for (const svg::Item& item : layer.items) loader.Add(item);
+  }
+  builder.CurrentLayer(drawing.layers.front().name);
+  return loaded;
+}
+
+void SelectById(const LoadedDrawing& loaded, const std::vector<std::string>& ids,
+                standin::DocumentModel& model) {
+  for (const std::string& id : ids) {
+    const auto found = loaded.byId.find(id);
+    if (found == loaded.byId.end()) throw SelectionError("no element has the id \"" + id + "\"");
+    SelectTree(found->second, model);
+  }
+}
+
+}  // namespace kwhost

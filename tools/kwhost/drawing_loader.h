@@ -1,0 +1,38 @@
+// Puts an imported SVG drawing into the stand-in host's document, as the drawing application would
+// have it after opening the file, and selects elements by their SVG ids.
+#ifndef KERFWORKS_TOOLS_KWHOST_DRAWING_LOADER_H
+#define KERFWORKS_TOOLS_KWHOST_DRAWING_LOADER_H
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "standin/model/document.h"
+#include "tools/kwhost/svg/drawing.h"
+
+namespace kwhost {
+
+class SelectionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct LoadedDrawing {
+  // The art of every element with an id.
+  std::map<std::string, AIArtHandle> byId;
+  int paths = 0;
+};
+
+// Opens a new document in `model` holding `drawing`; art keeps its SVG id as its name (others get
+// "#<n>"). The first layer of the drawing becomes the current layer.
+LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model);
+
+// Selects the art of each id and everything inside it (the user's click on a group or compound
+// path). Throws SelectionError naming an id that no element carries.
+void SelectById(const LoadedDrawing& loaded, const std::vector<std::string>& ids,
+                standin::DocumentModel& model);
+
+}  // namespace kwhost
+
+#endif  // KERFWORKS_TOOLS_KWHOST_DRAWING_LOADER_H

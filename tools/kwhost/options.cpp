@@ -1,0 +1,209 @@
+#include "tools/kwhost/options.h"
+
+#include <charconv>
+#include <iterator>
+
+namespace kwhost {
+namespace {
+
+template <typename T>
+std::optional<T> Number(const std::string& text) {
+  T value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (true) {
+    const auto end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) return parts;
+    start = end + 1;
+  }
+}
+
+CropMarkEntries ParseCropMarks(const std::string& text) {
+  const auto parts = Split(text, ',');
+  CropMarkEntries entries;
+  const auto type = Number<int>(parts[0]);
+  if (!type || *type < 0 || *type > 7) {
+    throw UsageError("--crop-marks: the machine type must be 0 to 7, not \"" + parts[0] + "\"");
+  }
+  entries.machineType = *type;
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    if (part == "cancel") {
+      entries.cancel = true;
+      continue;
+    }
+    const auto equals = part.find('=');
+    const auto value =
+        equals == std::string::npos ? std::nullopt : Number<float>(part.substr(equals + 1));
+    const std::string name = part.substr(0, equals);
+    std::optional<float>* field = name == "W"   ? &entries.w
+                                  : name == "L" ? &entries.l
+                                  : name == "X" ? &entries.x
+                                  : name == "Y" ? &entries.y
+                                                : nullptr;
+    if (field == nullptr || !value) {
+      throw UsageError("--crop-marks: \"" + part + "\" is not W=mm, L=mm, X=mm, Y=mm or cancel");
+    }
+    *field = *value;
+  }
+  return entries;
+}
+
+bool IsKnown(const std::string& value, std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    if (value == name) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+Options ParseOptions(const std::vector<std::string>& arguments) {
+  Options options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= arguments.size()) throw UsageError(argument + " needs a value");
+      return arguments[++i];
+    };
+    auto step = [&](Step::Kind kind, std::string stepValue) -> Step& {
+      Step s;
+      s.kind = kind;
+      s.text = argument + (stepValue.empty() ? "" : " " + stepValue);
+      s.value = std::move(stepValue);
+      options.steps.push_back(std::move(s));
+      return options.steps.back();
+    };
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+    } else if (argument == "--version") {
+      options.version = true;
+    } else if (argument == "--mode") {
+      const std::string& mode = value();
+      bool known = false;
+      for (const char* name : kModes) known = known || mode == name;
+      if (!known)
+        throw UsageError("--mode must be all, selected, layer or marked, not \"" + mode + "\"");
+      step(Step::Kind::kMode, mode);
+    } else if (argument == "--select") {
+      const std::string& ids = value();
+      Step& s = step(Step::Kind::kSelect, ids);
+      s.ids = Split(ids, ',');
+      for (const std::string& id : s.ids) {
+        if (id.empty()) throw UsageError("--select: an empty id in \"" + ids + "\"");
+      }
+    } else if (argument == "--layer") {
+      step(Step::Kind::kLayer, value());
+    } else if (argument == "--press") {
+      const std::string& button = value();
+      bool known = false;
+      for (const auto& b : kButtons) known = known || button == b.name;
+      if (!known) {
+        throw UsageError("--press: no button \"" + button +
+                         "\" (cut, outline-text, outline-stroke, merge, offset, crop-marks, mark, "
+                         "redraw)");
+      }
+      step(Step::Kind::kPress, button);
+    } else if (argument == "--crop-marks") {
+      const std::string& text = value();
+      step(Step::Kind::kCropMarks, text).cropMarks = ParseCropMarks(text);
+    } else if (argument == "--preview") {
+      step(Step::Kind::kPreview, value());
+    } else if (argument == "--preview-size") {
+      const std::string& size = value();
+      if (options.steps.empty() || options.steps.back().kind != Step::Kind::kPreview) {
+        throw UsageError("--preview-size must follow a --preview");
+      }
+      const auto x = size.find('x');
+      const auto w = x == std::string::npos ? std::nullopt : Number<int>(size.substr(0, x));
+      const auto h = x == std::string::npos ? std::nullopt : Number<int>(size.substr(x + 1));
+      if (!w || !h || *w <= 0 || *h <= 0) {
+        throw UsageError("--preview-size must be WIDTHxHEIGHT in pixels, not \"" + size + "\"");
+      }
+      options.steps.back().previewWidth = *w;
+      options.steps.back().previewHeight = *h;
+      options.steps.back().text += " " + argument + " " + size;
+    } else if (argument == "--save") {
+      step(Step::Kind::kSave, value());
+    } else if (argument == "--help-file") {
+      step(Step::Kind::kHelpFile, "");
+    } else if (argument == "--about") {
+      step(Step::Kind::kAbout, "");
+    } else if (argument == "--lang") {
+      const std::string& language = value();
+      if (!IsKnown(language, {"en", "ja"})) throw UsageError("--lang must be en or ja");
+      options.japanese = language == "ja";
+    } else if (argument == "--ruler-origin") {
+      const std::string& origin = value();
+      const auto parts = Split(origin, ',');
+      const auto x = parts.size() == 2 ? Number<float>(parts[0]) : std::nullopt;
+      const auto y = parts.size() == 2 ? Number<float>(parts[1]) : std::nullopt;
+      if (!x || !y)
+        throw UsageError("--ruler-origin must be X,Y in points, not \"" + origin + "\"");
+      options.rulerOriginX = *x;
+      options.rulerOriginY = *y;
+    } else if (argument == "--host-version") {
+      const std::string& version = value();
+      const auto number = Number<int>(version);
+      if (!number || *number <= 0) throw UsageError("--host-version must be a positive number");
+      options.hostVersion = *number;
+    } else if (argument == "--plugin") {
+      options.pluginPath = value();
+    } else if (argument == "--preferences") {
+      options.preferencesPath = value();
+    } else if (argument.starts_with("-") && argument != "-") {
+      throw UsageError("unknown option " + argument);
+    } else if (options.drawing.empty()) {
+      options.drawing = argument;
+    } else {
+      throw UsageError("one drawing only: \"" + options.drawing + "\" and \"" + argument + "\"");
+    }
+  }
+  if (options.drawing.empty() && !options.help && !options.version) {
+    throw UsageError("no drawing given");
+  }
+  return options;
+}
+
+std::string UsageText() {
+  return R"(usage: kwhost DRAWING.svg [steps...] [options]
+
+Runs the plug-in in the stand-in host on an SVG drawing: start-up, application started, the
+drawing opened as the current document, the steps in the order given, shut-down.
+
+steps:
+  --mode all|selected|layer|marked   choose the palette's output mode
+  --select ID[,ID...]                select elements by their SVG id (a group with its contents)
+  --layer NAME                       make the layer NAME the current layer
+  --press BUTTON                     press a palette button: cut, outline-text, outline-stroke,
+                                     merge, offset, crop-marks, mark, redraw
+  --crop-marks TYPE[,W=mm,L=mm,X=mm,Y=mm][,cancel]
+                                     run the crop-marks dialog with these entries, then OK
+                                     (or Cancel); TYPE is 0 to 7 (MA-1 .. MB-5)
+  --preview FILE.png [--preview-size WxH]
+                                     draw the palette preview into a PNG file
+  --save FILE.svg                    save the document as SVG
+  --help-file                        open the help file (flyout menu)
+  --about                            show the about box (flyout menu)
+
+options:
+  --lang en|ja           the user's language (default en)
+  --ruler-origin X,Y     the document's ruler origin in points (default 0,0)
+  --host-version N       the drawing application's major version (default 16)
+  --plugin PATH          the plug-in module to load (default: the one built with kwhost)
+  --preferences FILE     where the host's preferences are kept between runs (default
+                         $KWHOST_PREFERENCES, else $XDG_CONFIG_HOME/kerfworks/kwhost-preferences.txt)
+  --help, --version
+
+exit status: 0 done, 1 the plug-in showed an error alert, 2 a usage or input error.
+)";
+}
+
+}  // namespace kwhost

@@ -1,0 +1,78 @@
+// kwhost's command line: one drawing, the palette actions to perform in order, and the options of
+// the host session.
+#ifndef KERFWORKS_TOOLS_KWHOST_OPTIONS_H
+#define KERFWORKS_TOOLS_KWHOST_OPTIONS_H
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kwhost {
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The crop-marks dialog as the user fills it: a machine type, lengths in millimetres to type in
+// (the others are left as the dialog shows them), then OK or Cancel.
+struct CropMarkEntries {
+  int machineType = 0;
+  std::optional<float> w, l, x, y;
+  bool cancel = false;
+};
+
+struct Step {
+  enum class Kind {
+    kMode,
+    kSelect,
+    kLayer,
+    kPress,
+    kCropMarks,
+    kPreview,
+    kSave,
+    kHelpFile,
+    kAbout
+  };
+  Kind kind = Kind::kPress;
+  std::string value;                // mode, layer, button, file
+  std::vector<std::string> ids;     // kSelect
+  CropMarkEntries cropMarks;        // kCropMarks
+  std::optional<int> previewWidth;  // kPreview
+  std::optional<int> previewHeight;
+  // The step as the user wrote it, for the report.
+  std::string text;
+};
+
+struct Options {
+  std::string drawing;
+  std::vector<Step> steps;
+  bool japanese = false;
+  float rulerOriginX = 0, rulerOriginY = 0;
+  std::optional<int> hostVersion;
+  std::string pluginPath;       // empty: the module built beside kwhost
+  std::string preferencesPath;  // empty: the default (see preference_file.h)
+  bool help = false;
+  bool version = false;
+};
+
+// Throws UsageError saying what is wrong.
+Options ParseOptions(const std::vector<std::string>& arguments);
+
+// The text of --help.
+std::string UsageText();
+
+// The palette items the --press names stand for.
+inline constexpr struct {
+  const char* name;
+  int item;
+} kButtons[] = {{"cut", 16},    {"outline-text", 17}, {"outline-stroke", 18}, {"merge", 19},
+                {"offset", 20}, {"crop-marks", 21},   {"mark", 22},           {"redraw", 24}};
+
+// The entries of the output-mode popup, in order.
+inline constexpr const char* kModes[] = {"all", "selected", "layer", "marked"};
+
+}  // namespace kwhost
+
+#endif  // KERFWORKS_TOOLS_KWHOST_OPTIONS_H
