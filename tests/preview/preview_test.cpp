@@ -216,12 +216,18 @@ TEST_F(PreviewTest, AFailedArtRequestDrawsNeitherPathsNorCircles) {
   EXPECT_TRUE(Ops(drawing, DrawOpKind::kFillOval).empty());
 }
 
-TEST_F(PreviewTest, APathWithoutSegmentsIsNotDrawn) {
+// Zero segments, or so many that the host's 16-bit count turns negative: nothing to draw or
+// allocate for.
+TEST_F(PreviewTest, APathWithoutAPositiveSegmentCountIsNotDrawn) {
   doc_->Path("empty", {}, true);
+  doc_->Polyline("huge", std::vector<AIRealPoint>(40000, AIRealPoint{1, 1}));
   doc_->Rectangle("r", 100, 100, 200, 300);
+  host_.Gate().ClearLog();
   const auto lines = Ops(Draw(), DrawOpKind::kFramePolygon);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(Points(lines[0]), kRectangleOnScreen);
+  // Segments, flattened points and pixels of the rectangle; no block asked for the others.
+  EXPECT_EQ(host_.Gate().Calls(kSPBlocksSuite, "AllocateBlock"), 3);
 }
 
 TEST_F(PreviewTest, WithoutMemoryThePathsAreSkippedAndNothingIsLeftBehind) {
