@@ -145,3 +145,29 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace kwtest
+
+namespace kwtest {
+namespace {
+
+TEST_F(KwhostRun, CropMarksSavedAreFoundAgainInTheNextRun) {
+  RegisterReceiver();
+  const std::string saved = (folder_ / "saved.svg").string();
+  const RunResult first = Run({Drawing(kTwoLayerDrawing), "--crop-marks", "4", "--select", "dot",
+                               "--press", "mark", "--save", saved});
+  EXPECT_EQ(first.status, 0) << first.out << first.err;
+  EXPECT_TRUE(Contains(first.out, "document saved: " + saved)) << first.out;
+  const std::string text = ReadFile(saved);
+  EXPECT_TRUE(Contains(text, "KerfworksCropMark")) << text;
+  EXPECT_TRUE(Contains(text, "KerfworksCutMark")) << text;
+
+  // The saved drawing carries both kinds of mark: its cut file has the crop-mark comment, and in
+  // marked mode only the marked path.
+  const RunResult second = Run({saved, "--mode", "marked", "--press", "cut"});
+  EXPECT_EQ(second.status, 0) << second.out << second.err;
+  const std::string report = ReceiverReport();
+  EXPECT_TRUE(Contains(report, "paths: 1\n")) << report;
+  EXPECT_FALSE(Contains(report, "crop-marks: none")) << "the saved marks are seen as marks";
+}
+
+}  // namespace
+}  // namespace kwtest

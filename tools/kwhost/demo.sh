@@ -8,8 +8,14 @@ source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 demo="$build/demo"
 rm -rf "$demo"
 mkdir -p "$demo/registry/user/Software/Talvex/Kerfworks" "$demo/registry/machine"
-printf 'Path=%s\n' "$build/tools/receiver/kwreceiver" \
-  > "$demo/registry/user/Software/Talvex/Kerfworks/Folder.reg"
+# The registered "application" runs the receiver with its own printout silenced: its report goes
+# to a file, which is shown below once kwhost is done.
+cat > "$demo/Kerfworks" <<WRAPPER
+#!/bin/sh
+exec "$build/tools/receiver/kwreceiver" "\$@" >/dev/null
+WRAPPER
+chmod +x "$demo/Kerfworks"
+printf 'Path=%s\n' "$demo/Kerfworks" > "$demo/registry/user/Software/Talvex/Kerfworks/Folder.reg"
 
 export KW_REGISTRY_USER="$demo/registry/user"
 export KW_REGISTRY_MACHINE="$demo/registry/machine"

@@ -12,6 +12,7 @@
 #include "standin/model/dialog_user.h"
 #include "standin/render/drawer_image.h"
 #include "standin/resources/resources.h"
+#include "tools/kwhost/document_export.h"
 #include "tools/kwhost/drawing_loader.h"
 #include "tools/kwhost/event_report.h"
 #include "tools/kwhost/preference_file.h"
@@ -117,7 +118,7 @@ class Runner {
       return false;
     }
     for (const Step& step : options_.steps) {
-      out_ << "> " << step.text << "\n";
+      out_ << "> " << step.text << std::endl;
       if (!Perform(step)) out_ << "  not done: " << user_.LastError() << "\n";
       report_.PrintNew();
     }
@@ -144,7 +145,7 @@ class Runner {
       case Step::Kind::kPreview:
         return Preview(step);
       case Step::Kind::kSave:
-        return false;
+        return Save(step.value);
       case Step::Kind::kHelpFile:
         return user_.PickFlyout(palette_, kFlyoutHelp);
       case Step::Kind::kAbout:
@@ -208,6 +209,17 @@ class Runner {
                                 (preview->bounds.bottom - preview->bounds.top);
       if (!user_.Resize(palette_, paletteWidth, paletteHeight)) return false;
     }
+    return true;
+  }
+
+  bool Save(const std::string& path) {
+    try {
+      WriteDocumentSvg(host_.Documents(), path);
+    } catch (const ExportError& error) {
+      out_ << "  not saved: " << error.what() << "\n";
+      return true;
+    }
+    out_ << "  document saved: " << path << "\n";
     return true;
   }
 
