@@ -23,11 +23,26 @@ using standin::ModalScript;
 
 constexpr char kEditDialogName[] = "kerfworks-Edit";
 constexpr int kEditDialogId = 16201;
+constexpr int kFieldW = 32;
+constexpr int kFieldL = 33;
+constexpr int kPictureArea = 36;
 
 HostOptions InLanguage(bool japanese) {
   HostOptions options;
   options.japanese = japanese;
   return options;
+}
+
+// The pictures drawn into item `id` while the modal dialog was open, in order.
+std::vector<std::int32_t> PicturesOf(const standin::ModalRun& run, int id) {
+  std::vector<std::int32_t> pictures;
+  for (const auto& [item, drawing] : run.paints) {
+    if (item != id) continue;
+    for (const standin::DrawOp& op : drawing.ops) {
+      if (op.kind == standin::DrawOpKind::kPicture) pictures.push_back(op.pictureId);
+    }
+  }
+  return pictures;
 }
 
 std::vector<std::string> PlayedEvents(Host& host) {
@@ -289,6 +304,63 @@ TEST_F(PaletteButtonsTest, CropMarksDialogWithoutADocumentStoresTheSettingsOnly)
   Stop(host);
   EXPECT_EQ(StoredInteger(host, "kADM_cropLeftMargin"), 1235);
   EXPECT_EQ(StoredInteger(host, "kADM_cropBottomMargin"), 0);
+}
+
+TEST_F(PaletteButtonsTest, CropMarksDialogShowsThePictureOfEachModel) {
+  Host host;
+  const ADMDialogRef palette = Start(host);
+  ASSERT_NE(palette, nullptr);
+  ModalScript script;
+  for (int type = 0; type < 8; ++type) script.Pick(kMachineTypePopup, type);
+  host.Dialogs().QueueModalScript(script.Press(2));
+  DialogUser user(host);
+  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
+  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
+  // The default model's picture as the dialog opens, then one per pick, MA-1 to MB-5.
+  EXPECT_EQ(PicturesOf(host.Dialogs().ModalRuns()[0], kPictureArea),
+            (std::vector<std::int32_t>{1016, 1017, 1017, 1017, 1016, 132, 132, 132, 132}));
+  Stop(host);
+}
+
+TEST_F(PaletteButtonsTest, CropMarksDialogShowsTheModelsDefaultsAfterEachPick) {
+  Host host;
+  const ADMDialogRef palette = Start(host);
+  ASSERT_NE(palette, nullptr);
+  host.Dialogs().QueueModalScript(ModalScript()
+                                      .Set(kFieldX, 40.0f)
+                                      .Pick(kMachineTypePopup, kMb2)
+                                      .Pick(kMachineTypePopup, kMb1)
+                                      .Press(2));
+  DialogUser user(host);
+  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
+  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
+  const auto& shown = host.Dialogs().ModalRuns()[0].closingTexts;
+  EXPECT_EQ(shown.at(kFieldX), "15.000");
+  EXPECT_EQ(shown.at(kFieldY), "20.000");
+  EXPECT_EQ(shown.at(kFieldW), "170.000");
+  EXPECT_EQ(shown.at(kFieldL), "210.000");
+  Stop(host);
+}
+
+// No such model: no popup entry is chosen, the picture and the marks are MB-1's, and OK keeps the
+// stored number rather than inventing one.
+TEST_F(PaletteButtonsTest, StoredModelOutsideTheTableFallsBackToMb1) {
+  Host host;
+  host.Preferences().Set(kPreferenceSection, "kADM_cropMachineType", std::int32_t{9});
+  const ADMDialogRef palette = Start(host);
+  ASSERT_NE(palette, nullptr);
+  OpenDocument(host);
+  DialogUser user(host);
+  ASSERT_TRUE(user.Press(palette, kCropMarksButton)) << user.LastError();
+  EXPECT_EQ(CropMarkCount(host), 3u);
+  host.Dialogs().QueueModalScript(ModalScript().Press(1));
+  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
+  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
+  EXPECT_EQ(PicturesOf(host.Dialogs().ModalRuns()[0], kPictureArea),
+            std::vector<std::int32_t>{1016});
+  EXPECT_EQ(CropMarkCount(host), 3u);
+  Stop(host);
+  EXPECT_EQ(StoredInteger(host, "kADM_cropMachineType"), 9);
 }
 
 TEST_F(PaletteButtonsTest, HelpOpensTheHelpFileBesideTheModule) {
