@@ -381,6 +381,27 @@ TEST_F(PaletteButtonsTest, HelpOpensTheHelpFileBesideTheModule) {
   }
 }
 
+// A module path longer than the plug-in's path buffer cannot name the help file beside it.
+TEST_F(PaletteButtonsTest, HelpBesideAModuleWithAnOverlongPathOpensNothing) {
+  namespace fs = std::filesystem;
+  fs::path folder = scratch_;
+  while (folder.string().size() < 600) folder /= std::string(100, 'f');
+  fs::create_directories(folder);
+  const fs::path module = fs::path(KW_PLUGIN_MODULE_PATH);
+  fs::copy_file(module, folder / module.filename());
+  fs::copy_file(fs::path(module).replace_extension(".res"),
+                folder / module.filename().replace_extension(".res"));
+  HostOptions options;
+  options.modulePath = (folder / module.filename()).string();
+  Host host(options);
+  const ADMDialogRef palette = Start(host);
+  ASSERT_NE(palette, nullptr);
+  DialogUser user(host);
+  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutHelp)) << user.LastError();
+  EXPECT_TRUE(ShellOpened().empty());
+  Stop(host);
+}
+
 TEST_F(PaletteButtonsTest, AboutRunsItsDialogAndTheSeparatorDoesNothing) {
   Host host;
   const ADMDialogRef palette = Start(host);

@@ -186,6 +186,18 @@ TEST_F(PaletteSessionTest, StoredPlacementAndModeAreRestored) {
   Stop(host);
 }
 
+// The store hands over as much of a long name as the buffer holds, without a terminator.
+TEST_F(PaletteSessionTest, OverlongStoredDockGroupIsCutTo63Characters) {
+  Host host;
+  host.Preferences().Set(kPreferenceSection, "kADM_DPDockGroupStr", std::string(100, 'g'));
+  const ADMDialogRef palette = Start(host);
+  ASSERT_NE(palette, nullptr);
+  EXPECT_EQ(DialogUser(host).Dialog(palette)->dockGroup, std::string(63, 'g'));
+  Stop(host);
+  EXPECT_EQ(host.Preferences().Get<std::string>(kPreferenceSection, "kADM_DPDockGroupStr"),
+            std::string(63, 'g'));
+}
+
 // A relayout spans the preview across the palette below the Redraw button (whose bottom is at
 // 88 + 23 pixels), ending 6 pixels above the palette's bottom.
 TEST_F(PaletteSessionTest, ResizingRelaysOutThePreviewWithinTheSizeLimits) {
