@@ -171,6 +171,11 @@ std::int32_t DialogSystem::RunModal(DialogRequest request, const std::string& ca
   }
   if (dialog != nullptr) {
     run.result = *dialog->modalResult;
+    for (ADMItemRef item : dialog->items) {
+      const ItemRecord* record = items_.Find(item);
+      if (record != nullptr && record->id != kUnnamedItemId)
+        run.closingTexts[record->id] = record->text;
+    }
     Destroy(ref, call);
   }
   modalRuns_.push_back(run);
@@ -179,6 +184,13 @@ std::int32_t DialogSystem::RunModal(DialogRequest request, const std::string& ca
 
 void DialogSystem::RunScript(ADMDialogRef ref, ModalRun& run) {
   DialogUser user(host_);
+  // A closed dialog is no longer painted.
+  const auto paint = [&] {
+    const DialogRecord* dialog = dialogs_.Find(ref);
+    if (dialog == nullptr || dialog->modalResult) return;
+    for (auto& painted : user.RedrawPending(ref)) run.paints.push_back(std::move(painted));
+  };
+  paint();
   if (scripts_.empty()) {
     run.cancelledForLackOfScript = true;
     user.Press(ref, kCancelItemId);
@@ -201,6 +213,7 @@ void DialogSystem::RunScript(ADMDialogRef ref, ModalRun& run) {
     if (!user.Run(ref, step)) {
       RecordScriptError("\"" + step.Describe() + "\" in \"" + run.name + "\": " + user.LastError());
     }
+    paint();
   }
   const DialogRecord* dialog = dialogs_.Find(ref);
   if (dialog != nullptr && !dialog->modalResult) {

@@ -9,6 +9,7 @@
 #define KERFWORKS_STANDIN_MODEL_DIALOG_SYSTEM_H
 
 #include <deque>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ inline constexpr char kBoundsChangedNotifier[] = "ADM Bounds Changed Notifier";
 // The items a modal dialog's default handling ends the run with.
 inline constexpr int kOkItemId = 1;
 inline constexpr int kCancelItemId = 2;
+// The id templates give labels and lines that nobody addresses.
+inline constexpr int kUnnamedItemId = -1;
 
 struct DialogRequest {
   SPPluginRef plugin = nullptr;
@@ -46,6 +49,10 @@ struct ModalRun {
   std::int32_t result = -1;
   int stepsRun = 0;
   bool cancelledForLackOfScript = false;
+  // What the user saw: the items the host painted as the dialog opened and after each step, in
+  // order, and the text of every item with an id of its own as the run ended.
+  std::vector<std::pair<int, DrawerRecord>> paints;
+  std::map<int, std::string> closingTexts;
 };
 
 class DialogSystem {

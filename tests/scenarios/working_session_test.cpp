@@ -2,15 +2,9 @@
 // add crop marks, look at the preview, cut the marked paths. The module is the built plug-in; the
 // test sees only what a user and the host see.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 #include "hostapi/messages.h"
+#include "scenarios/scenario_folder.h"
 #include "standin/core/host.h"
 #include "standin/model/dialog_user.h"
 #include "standin/render/drawer_image.h"
@@ -20,7 +14,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using standin::DrawOp;
 using standin::DrawOpKind;
 
@@ -34,47 +27,11 @@ constexpr int kOutputModePopup = 23;
 constexpr int kPreviewItem = 25;
 constexpr int kMarkedLinesEntry = 3;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-class WorkingSessionTest : public ::testing::Test {
+class WorkingSessionTest : public kwtest::ScenarioFolder {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/kw-session-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    scratch_ = pattern;
-    setenv("KW_REGISTRY_USER", (scratch_ / "user").c_str(), 1);
-    setenv("KW_REGISTRY_MACHINE", (scratch_ / "machine").c_str(), 1);
-    setenv("TMPDIR", scratch_.c_str(), 1);
-    setenv("KW_RECEIVER_REPORT", Report().c_str(), 1);
-    const fs::path key = scratch_ / "user/Software/Talvex/Kerfworks/Folder.reg";
-    fs::create_directories(key.parent_path());
-    std::ofstream(key) << "Path=" << KW_RECEIVER_PROGRAM << "\n";
-  }
-  void TearDown() override {
-    for (const char* name :
-         {"KW_REGISTRY_USER", "KW_REGISTRY_MACHINE", "TMPDIR", "KW_RECEIVER_REPORT"}) {
-      unsetenv(name);
-    }
-    fs::remove_all(scratch_);
-  }
-  fs::path Report() const { return scratch_ / "report.txt"; }
-  bool WaitForReport() const {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!fs::exists(Report()) && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return fs::exists(Report());
-  }
-  fs::path CutFile() const {
-    for (const auto& entry : fs::directory_iterator(scratch_)) {
-      if (entry.path().filename().string().rfind("~KW", 0) == 0) return entry.path();
-    }
-    return {};
+    ScenarioFolder::SetUp();
+    RegisterReceiver();
   }
   static std::vector<DrawOp> Ops(const standin::DrawerRecord& drawing, DrawOpKind kind) {
     std::vector<DrawOp> ops;
@@ -90,8 +47,6 @@ class WorkingSessionTest : public ::testing::Test {
     }
     return colours;
   }
-
-  fs::path scratch_;
 };
 
 TEST_F(WorkingSessionTest, OutlineMarkPreviewAndCutTheMarkedPaths) {

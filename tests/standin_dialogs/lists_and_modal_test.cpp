@@ -172,6 +172,34 @@ TEST_F(ModalTest, ScriptsThatCannotBeCarriedOutAreRecorded) {
                   "modal script: modal dialog \"Edit\" closed before \"press item 1\""));
 }
 
+TEST_F(ModalTest, PaintsAsItOpensAndAgainWhatAStepInvalidatedAndKeepsTheClosingTexts) {
+  int pictureDraws = 0;
+  Log().itemDraw = [&](ADMItemRef, ADMDrawerRef) { ++pictureDraws; };
+  const auto init = Log().init;
+  Log().init = [this, init](ADMDialogRef dialog) {
+    items->SetDrawProc(dialogs->GetItem(dialog, 36), &ItemDrawProc);
+    items->SetNotifyProc(dialogs->GetItem(dialog, 37), &ItemNotifyProc);
+    return init(dialog);
+  };
+  const auto okNotify = Log().itemNotify;
+  Log().itemNotify = [this, okNotify](ADMItemRef item, ADMNotifierRef notifier) {
+    if (items->GetID(item) != 37) return okNotify(item, notifier);
+    items->Invalidate(dialogs->GetItem(items->GetDialog(item), 36));
+  };
+  host.Dialogs().QueueModalScript(standin::ModalScript().Pick(37, 5).Set(34, 12.5f).Press(1));
+  EXPECT_EQ(Run(), 1);
+  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
+  const standin::ModalRun& run = host.Dialogs().ModalRuns()[0];
+  std::vector<int> painted;
+  for (const auto& [id, drawing] : run.paints) painted.push_back(id);
+  // Everything as it opens; then only the picture the pick invalidated; nothing once closed.
+  EXPECT_THAT(painted, ElementsAre(37, 34, 36, 1, 2, 36));
+  EXPECT_EQ(pictureDraws, 2);
+  EXPECT_EQ(run.closingTexts.at(34), "12.500");
+  EXPECT_EQ(run.closingTexts.at(2), "Cancel");
+  EXPECT_THAT(Leftovers(), IsEmpty());
+}
+
 TEST(ModalScriptTest, ParsesRunsAndDescribesThemBack) {
   const auto runs = standin::ParseModalScripts(
       "pick entry 0 of item 37 , set item 5 to \"a b\"\n\npress item 2; set item 34 to -1.5");
