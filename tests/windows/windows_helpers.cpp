@@ -52,7 +52,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 std::optional<std::string> WaitForFile(const std::string& path, int seconds) {
   for (int tick = 0; tick < seconds * 20; ++tick) {
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return ReadWholeFile(path);
+    // Under Wine a file that has just been renamed into place can show before it opens.
+    if (auto content = ReadWholeFile(path)) return content;
     Sleep(50);
   }
   return std::nullopt;

@@ -23,7 +23,7 @@ bool SetApplicationPath(Hive hive, const std::string& path);
 bool RemoveApplicationKey(Hive hive);
 
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// Polls until the file exists or `seconds` passed; returns its content.
+// Polls until the file can be read or `seconds` passed; returns its content.
 std::optional<std::string> WaitForFile(const std::string& path, int seconds);
 // A build-machine path as Windows programs under Wine name it (drive Z: is the root).
 std::string WindowsPath(const std::string& unixPath);
