@@ -1,6 +1,5 @@
 #include "plugin/suite_tables.h"
 
-
 #include "plugin/host_suites.h"
 
 namespace {

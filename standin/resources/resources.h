@@ -120,7 +120,9 @@ class Resources {
   std::optional<Picture> Bitmap(int id, Language language) const;
   std::optional<Picture> Png(int id, Language language) const;
 
-  const std::map<Key, std::vector<std::uint8_t>>& All() const { return raw_; }
+  const std::map<Key, std::vector<std::uint8_t>>& All() const {
+    return raw_;
+  }
 
  private:
   std::map<Key, std::vector<std::uint8_t>> raw_;

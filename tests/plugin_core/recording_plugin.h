@@ -13,7 +13,8 @@ namespace kwtest {
 #define KW_RECORDED_OPERATIONS(X)                                                                 \
   X(OnUnload)                                                                                     \
   X(OnAbout)                                                                                      \
-  X(OnPropertyAcquire) X(OnPropertyRelease) X(OnDoAction) X(OnFilterGetParameters) X(OnFilterGo)  \
+  X(OnPropertyAcquire)                                                                            \
+  X(OnPropertyRelease) X(OnDoAction) X(OnFilterGetParameters) X(OnFilterGo)                       \
       X(OnPluginGroupNotifyEdits) X(OnPluginGroupUpdate) X(OnFileFormatGetParameters)             \
           X(OnFileFormatGo) X(OnFileFormatCheck) X(OnFileFormatUpdate) X(OnFileFormatDoAction)    \
               X(OnToolEditOptions) X(OnToolTrackCursor) X(OnToolMouseDown) X(OnToolMouseDrag)     \
