@@ -10,24 +10,49 @@
 
 namespace kwtest {
 
-#define KW_RECORDED_OPERATIONS(X)                                                                 \
-  X(OnUnload)                                                                                     \
-  X(OnAbout)                                                                                      \
-  X(OnPropertyAcquire)                                                                            \
-  X(OnPropertyRelease) X(OnDoAction) X(OnFilterGetParameters) X(OnFilterGo)                       \
-      X(OnPluginGroupNotifyEdits) X(OnPluginGroupUpdate) X(OnFileFormatGetParameters)             \
-          X(OnFileFormatGo) X(OnFileFormatCheck) X(OnFileFormatUpdate) X(OnFileFormatDoAction)    \
-              X(OnToolEditOptions) X(OnToolTrackCursor) X(OnToolMouseDown) X(OnToolMouseDrag)     \
-                  X(OnToolMouseUp) X(OnToolSelect) X(OnToolDeselect) X(OnToolReselect)            \
-                      X(OnToolDecreaseDiameter) X(OnToolIncreaseDiameter)                         \
-                          X(OnLiveEffectEditParameters) X(OnLiveEffectGoLive)                     \
-                              X(OnLiveEffectInterpolate) X(OnLiveEffectInputType)                 \
-                                  X(OnLiveEffectConvertColorSpace) X(OnLiveEffectScaleParameters) \
-                                      X(OnLiveEffectAdjustColors) X(OnLiveEffectHandleMerge)      \
-                                          X(OnTimer) X(OnClipboardGo) X(OnClipboardCanCopy)       \
-                                              X(OnClipboardClone) X(OnClipboardDispose)           \
-                                                  X(OnWorkspaceWrite) X(OnWorkspaceRestore)       \
-                                                      X(OnWorkspaceDefault)
+// clang-format off
+#define KW_RECORDED_OPERATIONS(X) \
+  X(OnUnload) \
+  X(OnAbout) \
+  X(OnPropertyAcquire) \
+  X(OnPropertyRelease) \
+  X(OnDoAction) \
+  X(OnFilterGetParameters) \
+  X(OnFilterGo) \
+  X(OnPluginGroupNotifyEdits) \
+  X(OnPluginGroupUpdate) \
+  X(OnFileFormatGetParameters) \
+  X(OnFileFormatGo) \
+  X(OnFileFormatCheck) \
+  X(OnFileFormatUpdate) \
+  X(OnFileFormatDoAction) \
+  X(OnToolEditOptions) \
+  X(OnToolTrackCursor) \
+  X(OnToolMouseDown) \
+  X(OnToolMouseDrag) \
+  X(OnToolMouseUp) \
+  X(OnToolSelect) \
+  X(OnToolDeselect) \
+  X(OnToolReselect) \
+  X(OnToolDecreaseDiameter) \
+  X(OnToolIncreaseDiameter) \
+  X(OnLiveEffectEditParameters) \
+  X(OnLiveEffectGoLive) \
+  X(OnLiveEffectInterpolate) \
+  X(OnLiveEffectInputType) \
+  X(OnLiveEffectConvertColorSpace) \
+  X(OnLiveEffectScaleParameters) \
+  X(OnLiveEffectAdjustColors) \
+  X(OnLiveEffectHandleMerge) \
+  X(OnTimer) \
+  X(OnClipboardGo) \
+  X(OnClipboardCanCopy) \
+  X(OnClipboardClone) \
+  X(OnClipboardDispose) \
+  X(OnWorkspaceWrite) \
+  X(OnWorkspaceRestore) \
+  X(OnWorkspaceDefault)
+// clang-format on
 
 class RecordingPlugin : public KerfworksPluginDialogPlugin {
  public:
