@@ -1,6 +1,7 @@
 #include "standin/core/environment.h"
 
 #include <cstdlib>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -23,6 +24,34 @@ bool ClearEnvironment(const std::string& name) {
 #else
   return unsetenv(name.c_str()) == 0;
 #endif
+}
+
+std::optional<std::string> ReadEnvironment(const std::string& name) {
+#ifdef _WIN32
+  const DWORD needed = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  if (needed == 0) return std::nullopt;
+  std::string value(needed, '\0');
+  const DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), needed);
+  value.resize(length < needed ? length : 0);
+  return value;
+#else
+  const char* value = std::getenv(name.c_str());
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+#endif
+}
+
+ScopedEnvironment::ScopedEnvironment(std::string name, const std::string& value)
+    : name_(std::move(name)), old_(ReadEnvironment(name_)) {
+  SetEnvironment(name_, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  if (old_) {
+    SetEnvironment(name_, *old_);
+  } else {
+    ClearEnvironment(name_);
+  }
 }
 
 }  // namespace standin

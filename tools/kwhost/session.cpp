@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "hostapi/messages.h"
+#include "standin/core/environment.h"
 #include "standin/core/host.h"
 #include "standin/model/dialog_user.h"
 #include "standin/render/drawer_image.h"
@@ -58,28 +59,6 @@ class ScratchFolder {
 
  private:
   fs::path path_;
-};
-
-// Sets an environment variable for the session and puts the old value back afterwards.
-class EnvironmentSetting {
- public:
-  EnvironmentSetting(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~EnvironmentSetting() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  EnvironmentSetting(const EnvironmentSetting&) = delete;
-  EnvironmentSetting& operator=(const EnvironmentSetting&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
 };
 
 int IndexOf(const char* const* names, std::size_t count, const std::string& name) {
@@ -283,8 +262,8 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
   }
 
   ScratchFolder scratch;
-  const EnvironmentSetting activity("KW_ACTIVITY_LOG", scratch.File("activity.log"));
-  const EnvironmentSetting shell("KW_SHELL_LOG", scratch.File("shell.log"));
+  const standin::ScopedEnvironment activity("KW_ACTIVITY_LOG", scratch.File("activity.log"));
+  const standin::ScopedEnvironment shell("KW_SHELL_LOG", scratch.File("shell.log"));
   EventReport report(*host, scratch.File("activity.log"), out);
   out << "opened " << options.drawing << ": " << drawing.widthPoints << " x "
       << drawing.heightPoints << " pt, " << drawing.layers.size() << " layer(s), " << loaded.paths
