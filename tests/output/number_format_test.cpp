@@ -7,6 +7,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -84,9 +85,64 @@ TEST(NumberFormat, EveryRawBitPatternOfSmallDoublesPrintsAsPrintfDoes) {
   }
 }
 
-TEST(NumberFormat, RefusesTooSmallBuffer) {
-  char text[4];
-  EXPECT_EQ(FormatFixed6(text, text + sizeof text, 1.0), nullptr);
+TEST(NumberFormat, ExactTiesAtTheSeventhDecimalRoundToEven) {
+  // n + k/128 with k odd is exactly half way between two sixth decimals.
+  const double wholes[] = {
+      0, 1, 2, 7, 1000, 123456, 8796093022207.0, 8796093022208.0, 17592186044415.0};
+  int ties = 0;
+  for (const double whole : wholes) {
+    for (int k = 1; k < 128; k += 2) {
+      for (const double value : {whole + k / 128.0, -(whole + k / 128.0)}) {
+        ASSERT_EQ(Ours(value), Printf(value)) << std::hexfloat << value;
+        ++ties;
+      }
+    }
+  }
+  EXPECT_EQ(ties, 9 * 64 * 2);
+  EXPECT_EQ(Ours(1.0 / 128), "0.007812");
+  EXPECT_EQ(Ours(3.0 / 128), "0.023438");
+}
+
+TEST(NumberFormat, NeighboursOfHalfwayPointsAndOfLargeMagnitudesPrintAsPrintfDoes) {
+  std::mt19937_64 random(11);
+  std::uniform_int_distribution<std::int64_t> micro(0, 8796093022207999999);
+  for (int i = 0; i < 100000; ++i) {
+    // Nearest doubles to a half-way point and their neighbours: the rounding decision is closest.
+    const double half = (static_cast<double>(micro(random)) + 0.5) / 1e6;
+    for (const double value : {std::nextafter(half, 0.0), half, std::nextafter(half, 1e300)}) {
+      ASSERT_EQ(Ours(value), Printf(value)) << std::hexfloat << value;
+    }
+  }
+  const double limit = 8796093022208.0;  // 2^43
+  for (const double value : {std::nextafter(limit, 0.0), limit, std::nextafter(limit, 1e300),
+                             -std::nextafter(limit, 0.0), -limit, 4503599627370495.5,
+                             9007199254740993.0, 1.8446744073709552e19, 1e22}) {
+    EXPECT_EQ(Ours(value), Printf(value)) << std::hexfloat << value;
+  }
+}
+
+TEST(NumberFormat, WritesOnlyWhenTheWholeNumberFits) {
+  struct Case {
+    double value;
+    std::size_t length;
+  };
+  for (const Case& c : {Case{1.0, 8}, Case{-123.456, 11}, Case{8796093022207.5, 20},
+                        Case{-8796093022207.5, 21}, Case{1e15, 23}}) {
+    const std::string expected = Printf(c.value);
+    ASSERT_EQ(expected.size(), c.length);
+    for (std::size_t room = 0; room <= c.length + 4; ++room) {
+      char text[40];
+      std::memset(text, '#', sizeof text);
+      char* end = FormatFixed6(text, text + room, c.value);
+      if (room < c.length) {
+        EXPECT_EQ(end, nullptr) << c.value << " in " << room;
+      } else {
+        ASSERT_NE(end, nullptr) << c.value << " in " << room;
+        EXPECT_EQ(std::string(text, end), expected);
+      }
+      EXPECT_EQ(text[room], '#') << "wrote past the end: " << c.value << " in " << room;
+    }
+  }
 }
 
 // A locale whose decimal separator is a comma: the system's, or one compiled for the test from
