@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 #include "output/cut_line.h"
 #include "palette/settings.h"
@@ -43,19 +44,16 @@ void Flush() {
   WriteCutText(gPending);
 }
 
-void Append(const char* text) {
-  const std::size_t length = std::strlen(text);
-  if (gPendingSize + length > kPieceSize) Flush();
-  if (length > kPieceSize) {
-    WriteCutText(text);
-    return;
-  }
-  std::memcpy(gPending + gPendingSize, text, length);
-  gPendingSize += length;
+static_assert(CutLine::kCapacity < kPieceSize, "a line always fits a piece");
+
+void Append(std::string_view text) {
+  if (gPendingSize + text.size() > kPieceSize) Flush();
+  std::memcpy(gPending + gPendingSize, text.data(), text.size());
+  gPendingSize += text.size();
 }
 
 void WriteLine(const char* text) {
-  Append(CutLine().Text(text).End().CStr());
+  Append(CutLine().Text(text).End().View());
 }
 
 void WriteCropMarkComment() {
@@ -66,7 +64,7 @@ void WriteCropMarkComment() {
                                         crop.vertDistance, crop.leftMargin, crop.bottomMargin}) {
     line.Number(HundredthsToPoints(hundredths));
   }
-  Append(line.End().CStr());
+  Append(line.End().View());
 }
 
 // A printed coordinate is the host's float plus the offset's float, added in double.
@@ -81,7 +79,7 @@ void WritePathBlock(const AIPathSegment* segments, int count, bool closed, AIRea
              .Number(Shifted(segments[0].p.v, dy))
              .Operator(kMoveTo)
              .End()
-             .CStr());
+             .View());
   for (int i = 1; i < count; ++i) {
     const AIPathSegment& from = segments[i - 1];
     const AIPathSegment& to = segments[i];
@@ -94,7 +92,7 @@ void WritePathBlock(const AIPathSegment* segments, int count, bool closed, AIRea
                .Number(Shifted(to.p.v, dy))
                .Operator(kCurveTo)
                .End()
-               .CStr());
+               .View());
   }
   Append(closed ? kClosedEnding : kOpenEnding);
 }

@@ -34,5 +34,7 @@ CutLine& CutLine::End() {
 }
 
 void CutLine::Separate() {
-  if (length_ > 0 && text_[length_ - 1] != ' ') Text(" ");
+  if (length_ == 0 || text_[length_ - 1] == ' ' || length_ + 1 >= kCapacity) return;
+  text_[length_++] = ' ';
+  text_[length_] = '\0';
 }

@@ -3,6 +3,7 @@
 #define KERFWORKS_OUTPUT_CUT_LINE_H
 
 #include <cstddef>
+#include <string_view>
 
 #include "output/number_format.h"
 
@@ -23,8 +24,8 @@ class CutLine {
   // Appends CR LF.
   CutLine& End();
 
-  const char* CStr() const { return text_; }
   std::size_t Length() const { return length_; }
+  std::string_view View() const { return {text_, length_}; }
 
  private:
   void Separate();
