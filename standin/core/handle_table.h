@@ -3,10 +3,12 @@
 #ifndef KERFWORKS_STANDIN_CORE_HANDLE_TABLE_H
 #define KERFWORKS_STANDIN_CORE_HANDLE_TABLE_H
 
+#include <algorithm>
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <memory>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace standin {
@@ -46,16 +48,20 @@ class HandleTable {
 
   std::size_t LiveCount() const { return objects_.size(); }
 
+  // In the order the objects were added.
   std::vector<Handle> LiveHandles() const {
     std::vector<Handle> out;
+    out.reserve(objects_.size());
     for (const auto& [handle, object] : objects_) out.push_back(handle);
+    std::sort(out.begin(), out.end(), std::less<Handle>());
     return out;
   }
 
  private:
   std::uintptr_t lastId_ = 0;
-  std::map<Handle, std::unique_ptr<T>> objects_;
-  std::set<Handle> disposed_;
+  // Hashed: documents of many thousand objects are looked up on every suite call.
+  std::unordered_map<Handle, std::unique_ptr<T>> objects_;
+  std::unordered_set<Handle> disposed_;
 };
 
 }  // namespace standin

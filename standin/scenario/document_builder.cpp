@@ -116,9 +116,12 @@ DocumentBuilder& DocumentBuilder::CurrentLayer(const std::string& title) {
 }
 
 ArtBuilder DocumentBuilder::Add(const std::string& name, std::int16_t type) {
-  for (AIArtHandle art : model_.PaintOrder()) {
-    if (!name.empty() && model_.FindArt(art)->name == name) {
-      throw std::logic_error("two art objects named \"" + name + "\"");
+  // Only a name given before can be taken; the document is searched only then.
+  if (!name.empty() && !names_.insert(name).second) {
+    for (AIArtHandle art : model_.PaintOrder()) {
+      if (model_.FindArt(art)->name == name) {
+        throw std::logic_error("two art objects named \"" + name + "\"");
+      }
     }
   }
   AIArtHandle parent = open_.empty() ? nullptr : open_.back();

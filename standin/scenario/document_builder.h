@@ -16,6 +16,7 @@
 #define KERFWORKS_STANDIN_SCENARIO_DOCUMENT_BUILDER_H
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "standin/model/document.h"
@@ -88,7 +89,8 @@ class DocumentBuilder {
   Document& document_;
   AILayerHandle target_ = nullptr;
   bool firstLayerNamed_ = false;
-  std::vector<AIArtHandle> open_;  // containers begun and not ended
+  std::vector<AIArtHandle> open_;          // containers begun and not ended
+  std::unordered_set<std::string> names_;  // given to art by this builder
 };
 
 }  // namespace standin
