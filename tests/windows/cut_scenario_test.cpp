@@ -42,12 +42,13 @@ class CutScenarioTest : public wintest::CutSessionTest {
     EXPECT_EQ(UpperCase(path.substr(path.size() - 4)), ".TMP") << path;
     return path;
   }
-  std::string MissingApplicationText() {
+  std::string MessageText(int id) {
     return Host()
         .PluginResources()
-        .String(wintest::kMissingApplicationMessage, Host().UserLanguage())
-        .value_or("no message 16234");
+        .String(id, Host().UserLanguage())
+        .value_or("no message " + std::to_string(id));
   }
+  std::string MissingApplicationText() { return MessageText(wintest::kMissingApplicationMessage); }
 };
 
 TEST_F(CutScenarioTest, TheRegisteredProgramIsStartedOnTheCutFile) {
@@ -179,12 +180,16 @@ TEST_F(CutScenarioTest, ACutFileThatCannotBeWrittenStartsNothing) {
       WriteFile(holder, previous.data(), static_cast<DWORD>(previous.size()), &written, nullptr));
   ASSERT_TRUE(PressCut());
   CloseHandle(holder);
+  ASSERT_EQ(Host().App().alerts.size(), 1u);
+  EXPECT_EQ(Host().App().alerts[0].text, MessageText(wintest::kCutFileNotWrittenMessage));
+  EXPECT_EQ(Host().App().alerts[0].text, "The cut file could not be written.");
   EXPECT_EQ(Activity(), std::vector<std::string>{}) << "the file was written or a program started";
   EXPECT_EQ(wintest::ReadWholeFile(cutFile), previous);
   EXPECT_EQ(wintest::ReadWholeFile(report_), std::nullopt);
 
   // Once the file is free again the next cut goes through.
   ASSERT_TRUE(PressCut());
+  EXPECT_EQ(Host().App().alerts.size(), 1u) << "a second message";
   const auto report = WaitForReport();
   ASSERT_TRUE(report) << "the receiver was not started";
   EXPECT_NE(report->find("status: ok\n"), std::string::npos) << *report;

@@ -19,6 +19,7 @@ namespace wintest {
 inline constexpr int kCutButton = 16;
 inline constexpr int kHelpFlyoutEntry = 2;
 inline constexpr int kMissingApplicationMessage = 16234;
+inline constexpr int kCutFileNotWrittenMessage = 16235;
 
 class CutSessionTest : public ::testing::Test {
  protected:
