@@ -8,19 +8,16 @@ constexpr char kLineEnd[] = "\r\n";
 }  // namespace
 
 CutLine& CutLine::Text(const char* text) {
-  const std::size_t room = kCapacity - 1 - length_;
-  const std::size_t size = std::min(std::strlen(text), room);
+  const std::size_t size = std::min(std::strlen(text), kCapacity - length_);
   std::memcpy(text_ + length_, text, size);
   length_ += size;
-  text_[length_] = '\0';
   return *this;
 }
 
 CutLine& CutLine::Number(double value) {
   Separate();
-  char* end = FormatFixed6(text_ + length_, text_ + kCapacity - 1, value);
+  char* end = FormatFixed6(text_ + length_, text_ + kCapacity, value);
   if (end != nullptr) length_ = static_cast<std::size_t>(end - text_);
-  text_[length_] = '\0';
   return *this;
 }
 
@@ -34,7 +31,6 @@ CutLine& CutLine::End() {
 }
 
 void CutLine::Separate() {
-  if (length_ == 0 || text_[length_ - 1] == ' ' || length_ + 1 >= kCapacity) return;
+  if (length_ == 0 || text_[length_ - 1] == ' ' || length_ == kCapacity) return;
   text_[length_++] = ' ';
-  text_[length_] = '\0';
 }

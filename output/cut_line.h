@@ -13,7 +13,8 @@ class CutLine {
   // a fixed 100-byte line would cut curve lines of coordinates beyond ten million points.
   static constexpr std::size_t kCapacity = 6 * (kMaxFixedNumberLength + 1) + 32;
 
-  CutLine() { text_[0] = '\0'; }
+  // User-provided, so that a line is not zeroed before it is written.
+  CutLine() {}
   // Appends `text` as it is.
   CutLine& Text(const char* text);
   // Appends a number as "%lf" prints it, preceded by a space unless the line is empty or already
@@ -24,7 +25,6 @@ class CutLine {
   // Appends CR LF.
   CutLine& End();
 
-  std::size_t Length() const { return length_; }
   std::string_view View() const { return {text_, length_}; }
 
  private:
