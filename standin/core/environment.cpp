@@ -41,9 +41,13 @@ std::optional<std::string> ReadEnvironment(const std::string& name) {
 #endif
 }
 
-ScopedEnvironment::ScopedEnvironment(std::string name, const std::string& value)
+ScopedEnvironment::ScopedEnvironment(std::string name, const std::optional<std::string>& value)
     : name_(std::move(name)), old_(ReadEnvironment(name_)) {
-  SetEnvironment(name_, value);
+  if (value) {
+    SetEnvironment(name_, *value);
+  } else {
+    ClearEnvironment(name_);
+  }
 }
 
 ScopedEnvironment::~ScopedEnvironment() {

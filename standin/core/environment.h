@@ -16,10 +16,11 @@ bool ClearEnvironment(const std::string& name);
 // The variable's value, or nothing when it is unset.
 std::optional<std::string> ReadEnvironment(const std::string& name);
 
-// Sets a variable for as long as the object lives, then puts the old value (or its absence) back.
+// Sets a variable (or, given nothing, removes it) for as long as the object lives, then puts the
+// old value (or its absence) back.
 class ScopedEnvironment {
  public:
-  ScopedEnvironment(std::string name, const std::string& value);
+  ScopedEnvironment(std::string name, const std::optional<std::string>& value);
   ~ScopedEnvironment();
   ScopedEnvironment(const ScopedEnvironment&) = delete;
   ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
