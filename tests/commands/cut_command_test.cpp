@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <thread>
-#include <variant>
 #include <vector>
 
 #include "hostapi/suites.h"
@@ -22,6 +19,8 @@
 #include "standin/core/host.h"
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/shapes.h"
+#include "support/plugin_host.h"
+#include "support/scratch_folder.h"
 #include "tools/receiver/cut_file_reader.h"
 
 namespace {
@@ -45,32 +44,17 @@ void KW_API ErrorAlert(const char* text) {
   gAlerts.push_back(text);
 }
 
-struct SuiteSlot {
-  const char* name;
-  std::int32_t version;
-  const void** variable;
-};
-
 // The stand-in host's document suites in the plug-in's variables, the receiver registered as the
 // cutting application, and a cut file in a scratch folder.
-class CutCommandTest : public ::testing::Test {
+class CutCommandTest : public test_support::PluginHostTest {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/kw-cut-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    scratch_ = pattern;
-    SetEnv("KW_REGISTRY_USER", (scratch_ / "user").string());
-    SetEnv("KW_REGISTRY_MACHINE", (scratch_ / "machine").string());
-    SetEnv("TMPDIR", scratch_.string());
+    folder_.emplace("kw-cut");
+    scratch_ = folder_->Path();
     SetEnv("KW_RECEIVER_REPORT", Report().string());
-    unsetenv("KW_PLATFORM_FAIL");
-    Run([&] {
-      for (const SuiteSlot& slot : slots_) {
-        ASSERT_EQ(host_.BasicSuite()->AcquireSuite(slot.name, slot.version, slot.variable), kNoErr)
-            << slot.name;
-      }
-      LoadSettings();
-    });
+    SetEnv("KW_PLATFORM_FAIL", std::nullopt);
+    PluginHostTest::SetUp();
+    Run([] { LoadSettings(); });
     basic_.GetIndexedString = &GetIndexedString;
     basic_.ErrorAlert = &ErrorAlert;
     sADMBasic = &basic_;
@@ -79,33 +63,21 @@ class CutCommandTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    Run([&] {
-      for (const SuiteSlot& slot : slots_) {
-        host_.BasicSuite()->ReleaseSuite(slot.name, slot.version);
-        *slot.variable = nullptr;
-      }
-    });
     sADMBasic = nullptr;
-    for (const auto& name : setNames_) unsetenv(name.c_str());
-    EXPECT_TRUE(host_.Leftovers().empty()) << ::testing::PrintToString(host_.Leftovers());
-    std::filesystem::remove_all(scratch_);
+    PluginHostTest::TearDown();
+    folder_.reset();
   }
 
-  void SetEnv(const std::string& name, const std::string& value) {
-    setenv(name.c_str(), value.c_str(), 1);
-    setNames_.push_back(name);
+  // Sets (or, given nothing, removes) a variable for the rest of the test.
+  void SetEnv(const std::string& name, const std::optional<std::string>& value) {
+    folder_->Set(name, value);
   }
-  void Run(const std::function<void()>& body) { host_.AsHostCall(body); }
   std::filesystem::path Report() const { return scratch_ / "report.txt"; }
 
   // The palette's set-up: find the application, name the cut file.
   void RegisterReceiver(bool installed) {
     std::filesystem::remove_all(scratch_ / "user");
-    if (installed) {
-      const auto key = scratch_ / "user/Software/Talvex/Kerfworks/Folder.reg";
-      std::filesystem::create_directories(key.parent_path());
-      std::ofstream(key) << "Path=" << KW_RECEIVER_PROGRAM << "\n";
-    }
+    if (installed) folder_->RegisterCuttingApplication(KW_RECEIVER_PROGRAM);
     Run([] {
       FindCuttingApplication();
       CreateCutFileName();
@@ -153,22 +125,10 @@ class CutCommandTest : public ::testing::Test {
     return ReadFile(Report());
   }
 
-  standin::Host host_{standin::HostOptions{.modulePath = "", .resourcePath = ""}};
   std::optional<DocumentBuilder> document_;
   ADMBasicSuite basic_{};
+  std::optional<test_support::ScratchFolder> folder_;
   std::filesystem::path scratch_;
-  std::vector<std::string> setNames_;
-  const std::vector<SuiteSlot> slots_ = {
-      {kSPBlocksSuite, kSPBlocksSuiteVersion, reinterpret_cast<const void**>(&sSPBlocks)},
-      {kAIPathSuite, kAIPathSuiteVersion, reinterpret_cast<const void**>(&sAIPath)},
-      {kAILayerSuite, kAILayerSuiteVersion, reinterpret_cast<const void**>(&sAILayer)},
-      {kAITagSuite, kAITagSuiteVersion, reinterpret_cast<const void**>(&sAITag)},
-      {kAIDocumentSuite, kAIDocumentSuiteVersion, reinterpret_cast<const void**>(&sAIDocument)},
-      {kAIArtSuite, kAIArtSuiteVersion, reinterpret_cast<const void**>(&sAIArt)},
-      {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion,
-       reinterpret_cast<const void**>(&sAIMatchingArt)},
-      {kAIPreferenceSuite, kAIPreferenceSuiteVersion,
-       reinterpret_cast<const void**>(&sAIPreference)}};
 };
 
 TEST_F(CutCommandTest, AllLinesLeavesOutPathsWithNeitherFillNorStroke) {
@@ -322,9 +282,9 @@ TEST_F(CutCommandTest, AFileThatCannotBeWrittenIsNotCutAndTheUserIsTold) {
   NewDocument().Rectangle("path", 1, 1, 5, 5);
   for (const char* failing : {"create", "write", "close"}) {
     gAlerts.clear();
-    setenv("KW_PLATFORM_FAIL", failing, 1);
+    SetEnv("KW_PLATFORM_FAIL", failing);
     Cut();
-    unsetenv("KW_PLATFORM_FAIL");
+    SetEnv("KW_PLATFORM_FAIL", std::nullopt);
     EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "") << failing;
     EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"}) << failing;
   }
@@ -337,9 +297,9 @@ TEST_F(CutCommandTest, AFileThatCannotBeWrittenIsNotCutAndTheUserIsTold) {
   // With the application missing as well, the file's failure is what the user hears of.
   RegisterReceiver(false);
   gAlerts.clear();
-  setenv("KW_PLATFORM_FAIL", "create", 1);
+  SetEnv("KW_PLATFORM_FAIL", "create");
   Cut();
-  unsetenv("KW_PLATFORM_FAIL");
+  SetEnv("KW_PLATFORM_FAIL", std::nullopt);
   EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"});
 }
 

@@ -1,8 +1,5 @@
 #include "kwhost_fixture.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -33,26 +30,16 @@ const char kTwoLayerDrawing[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
 </svg>)svg";
 
 void KwhostRun::SetUp() {
-  folder_ =
-      fs::temp_directory_path() / ("kw-kwhost-" + std::to_string(getpid()) + "-" +
-                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  fs::remove_all(folder_);
+  scratch_.emplace("kw-kwhost", "tmp");
+  folder_ = scratch_->Path();
   fs::create_directories(folder_ / "user");
   fs::create_directories(folder_ / "machine");
-  fs::create_directories(folder_ / "tmp");
-  setenv("KW_REGISTRY_USER", (folder_ / "user").c_str(), 1);
-  setenv("KW_REGISTRY_MACHINE", (folder_ / "machine").c_str(), 1);
-  setenv("KW_RECEIVER_REPORT", (folder_ / "report.txt").c_str(), 1);
-  setenv("KWHOST_PREFERENCES", (folder_ / "preferences.txt").c_str(), 1);
-  setenv("TMPDIR", (folder_ / "tmp").c_str(), 1);
+  scratch_->Set("KW_RECEIVER_REPORT", (folder_ / "report.txt").string());
+  scratch_->Set("KWHOST_PREFERENCES", (folder_ / "preferences.txt").string());
 }
 
 void KwhostRun::TearDown() {
-  for (const char* name : {"KW_REGISTRY_USER", "KW_REGISTRY_MACHINE", "KW_RECEIVER_REPORT",
-                           "KWHOST_PREFERENCES", "TMPDIR"}) {
-    unsetenv(name);
-  }
-  fs::remove_all(folder_);
+  scratch_.reset();
 }
 
 std::string KwhostRun::Drawing(const std::string& svg, const std::string& name) {
@@ -62,10 +49,7 @@ std::string KwhostRun::Drawing(const std::string& svg, const std::string& name) 
 }
 
 void KwhostRun::RegisterReceiver() {
-  const fs::path key = folder_ / "user/Software/Talvex/Kerfworks/Folder.reg";
-  fs::create_directories(key.parent_path());
-  std::ofstream(key, std::ios::binary)
-      << "Path=" << KW_BINARY_DIR << "/tools/receiver/kwreceiver\n";
+  scratch_->RegisterCuttingApplication(std::string(KW_BINARY_DIR) + "/tools/receiver/kwreceiver");
 }
 
 RunResult KwhostRun::Run(std::vector<std::string> arguments) {

@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "support/scratch_folder.h"
 
 namespace kwtest {
 
@@ -33,6 +36,7 @@ class KwhostRun : public ::testing::Test {
   static std::string ReadFile(const std::string& path);
 
   std::filesystem::path folder_;
+  std::optional<test_support::ScratchFolder> scratch_;
 };
 
 // A drawing of two layers: "Cut" with a rectangle, a circle and a group of two triangles, and

@@ -1,6 +1,6 @@
 // kwhost's import must give the plug-in the very document a user would have drawn: the cut file of
 // an imported drawing is byte for byte the one of the same drawing built directly in the host.
-#include <stdlib.h>
+#include "standin/core/environment.h"
 
 #include "hostapi/messages.h"
 #include "kwhost_fixture.h"
@@ -48,8 +48,8 @@ TEST_F(KwhostRun, CutFileOfAnImportedDrawingEqualsTheOneOfTheDrawingBuiltByHand)
   ASSERT_FALSE(imported.empty()) << run.out << run.err;
 
   const std::string log = (folder_ / "activity.log").string();
-  setenv("KW_ACTIVITY_LOG", log.c_str(), 1);
   {
+    const standin::ScopedEnvironment activityLog("KW_ACTIVITY_LOG", log);
     standin::Host host;
     BuildByHand(host);
     ASSERT_EQ(host.Startup(), kNoErr);
@@ -60,7 +60,6 @@ TEST_F(KwhostRun, CutFileOfAnImportedDrawingEqualsTheOneOfTheDrawingBuiltByHand)
     host.Shutdown();
     EXPECT_TRUE(host.Leftovers().empty());
   }
-  unsetenv("KW_ACTIVITY_LOG");
   const std::string activity = ReadFile(log);
   ASSERT_EQ(activity.rfind("file ", 0), 0u) << activity;
   const std::string byHand = ReadFile(activity.substr(5, activity.find('\n') - 5));

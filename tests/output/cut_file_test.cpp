@@ -188,10 +188,10 @@ TEST_F(CutFileTest, SecondRunReplacesTheFirstUnderTheSameName) {
 TEST_F(CutFileTest, FailuresOnTheWayLeaveTheFileMarkedUnwritten) {
   for (const char* operation : {"create", "write", "close"}) {
     SCOPED_TRACE(operation);
-    env_.Set("KW_PLATFORM_FAIL", operation);
+    SetEnv("KW_PLATFORM_FAIL", operation);
     Write(false);
     EXPECT_FALSE(CutFileWritten());
-    env_.Unset("KW_PLATFORM_FAIL");
+    SetEnv("KW_PLATFORM_FAIL", std::nullopt);
     Write(false);
     EXPECT_TRUE(CutFileWritten());
   }

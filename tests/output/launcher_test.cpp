@@ -40,13 +40,6 @@ TEST(CommandLineTest, HoldsTwoPathsOfFullLength) {
 
 class LauncherTest : public OutputTest {
  protected:
-  void SetUp() override {
-    OutputTest::SetUp();
-    env_.Set("KW_REGISTRY_USER", (scratch_ / "user").string());
-    env_.Set("KW_REGISTRY_MACHINE", (scratch_ / "machine").string());
-    env_.Set("TMPDIR", (scratch_ / "temp").string());
-    std::filesystem::create_directories(scratch_ / "temp");
-  }
   void TearDown() override {
     gApplicationPath[0] = '\0';
     gCutFilePath[0] = '\0';
@@ -90,9 +83,9 @@ TEST_F(LauncherTest, UnreadableValuesFallThrough) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Register("user", c.userValue);
-    env_.Set("KW_PLATFORM_FAIL", c.failing);
+    SetEnv("KW_PLATFORM_FAIL", c.failing);
     EXPECT_EQ(Found(), c.expected != nullptr ? c.expected : c.userValue);
-    env_.Unset("KW_PLATFORM_FAIL");
+    SetEnv("KW_PLATFORM_FAIL", std::nullopt);
   }
 }
 
@@ -106,7 +99,7 @@ TEST_F(LauncherTest, CutFileNameIsANewEmptyFileInTheTemporaryFolder) {
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
 
   for (const char* failing : {"temppath", "tempfile"}) {
-    env_.Set("KW_PLATFORM_FAIL", failing);
+    SetEnv("KW_PLATFORM_FAIL", failing);
     Run([] { CreateCutFileName(); });
     EXPECT_STREQ(gCutFilePath, "") << failing;
   }
@@ -127,7 +120,7 @@ TEST_F(LauncherTest, MissingApplicationShowsMessage16234AndStartsNothing) {
 
 TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
   const auto report = scratch_ / "report.txt";
-  env_.Set("KW_RECEIVER_REPORT", report.string());
+  SetEnv("KW_RECEIVER_REPORT", report.string());
   Register("user", KW_RECEIVER_PROGRAM);
   Found();
   Run([] { CreateCutFileName(); });

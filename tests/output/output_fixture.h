@@ -1,5 +1,5 @@
-// Shared set-up of the writer's and launcher's tests: a stand-in host for memory blocks, scratch
-// folders and environment overrides that are undone after each test, and small host doubles for
+// Shared set-up of the writer's and launcher's tests: a stand-in host for memory blocks, a scratch
+// folder with environment overrides that are undone after each test, and small host doubles for
 // the path, document and basic suites whose failures the tests steer one by one.
 #pragma once
 
@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "hostapi/suites.h"
 #include "plugin/host_suites.h"
 #include "standin/core/host.h"
+#include "support/scratch_folder.h"
 
 namespace output_test {
 
@@ -30,36 +30,6 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& byte
   std::filesystem::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary) << bytes;
 }
-
-// Sets environment variables for one test and restores them afterwards.
-class Environment {
- public:
-  ~Environment() {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
-  }
-  void Set(const std::string& name, const std::string& value) {
-    Save(name);
-    setenv(name.c_str(), value.c_str(), 1);
-  }
-  void Unset(const std::string& name) {
-    Save(name);
-    unsetenv(name.c_str());
-  }
-
- private:
-  void Save(const std::string& name) {
-    if (saved_.count(name) != 0) return;
-    const char* value = std::getenv(name.c_str());
-    saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
-  }
-  std::map<std::string, std::optional<std::string>> saved_;
-};
 
 // A path as the host describes it, with switches for each query's failure.
 struct FakePath {
@@ -171,10 +141,9 @@ class OutputTest : public ::testing::Test {
     basicSuite_.ErrorAlert = &ErrorAlert;
     sADMBasic = &basicSuite_;
 
-    char pattern[] = "/tmp/kw-output-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    scratch_ = pattern;
-    env_.Unset("KW_PLATFORM_FAIL");
+    folder_.emplace("kw-output", "temp");
+    scratch_ = folder_->Path();
+    SetEnv("KW_PLATFORM_FAIL", std::nullopt);
   }
 
   void TearDown() override {
@@ -185,7 +154,12 @@ class OutputTest : public ::testing::Test {
     sADMBasic = nullptr;
     FakeHost::Current() = nullptr;
     EXPECT_TRUE(host_.Leftovers().empty()) << ::testing::PrintToString(host_.Leftovers());
-    std::filesystem::remove_all(scratch_);
+    folder_.reset();
+  }
+
+  // Sets (or, given nothing, removes) a variable for the rest of the test.
+  void SetEnv(const std::string& name, const std::optional<std::string>& value) {
+    folder_->Set(name, value);
   }
 
   // Plug-in code runs inside a host call, as it would from a palette notification.
@@ -196,8 +170,10 @@ class OutputTest : public ::testing::Test {
   AIPathSuite pathSuite_{};
   AIDocumentSuite documentSuite_{};
   ADMBasicSuite basicSuite_{};
-  Environment env_;
-  std::filesystem::path scratch_;
+  std::filesystem::path scratch_;  // TMPDIR is its "temp"; the registry roots are inside
+
+ private:
+  std::optional<test_support::ScratchFolder> folder_;
 };
 
 }  // namespace output_test

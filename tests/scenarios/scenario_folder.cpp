@@ -1,7 +1,5 @@
 #include "scenarios/scenario_folder.h"
 
-#include <stdlib.h>
-
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -11,34 +9,20 @@ namespace kwtest {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-constexpr const char* kVariables[] = {"KW_REGISTRY_USER", "KW_REGISTRY_MACHINE", "TMPDIR",
-                                      "KW_RECEIVER_REPORT", "KW_SHELL_LOG"};
-
-}  // namespace
-
 void ScenarioFolder::SetUp() {
-  char pattern[] = "/tmp/kw-scenario-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  scratch_ = pattern;
-  setenv("KW_REGISTRY_USER", (scratch_ / "user").c_str(), 1);
-  setenv("KW_REGISTRY_MACHINE", (scratch_ / "machine").c_str(), 1);
-  setenv("TMPDIR", scratch_.c_str(), 1);
-  setenv("KW_RECEIVER_REPORT", Report().c_str(), 1);
+  folder_.emplace("kw-scenario");
+  scratch_ = folder_->Path();
+  folder_->Set("KW_RECEIVER_REPORT", Report().string());
   // Never a real shell: the paths to open are noted instead.
-  setenv("KW_SHELL_LOG", (scratch_ / "shell.log").c_str(), 1);
+  folder_->Set("KW_SHELL_LOG", (scratch_ / "shell.log").string());
 }
 
 void ScenarioFolder::TearDown() {
-  for (const char* name : kVariables) unsetenv(name);
-  fs::remove_all(scratch_);
+  folder_.reset();
 }
 
 void ScenarioFolder::RegisterReceiver() const {
-  const fs::path key = scratch_ / "user/Software/Talvex/Kerfworks/Folder.reg";
-  fs::create_directories(key.parent_path());
-  std::ofstream(key) << "Path=" << KW_RECEIVER_PROGRAM << "\n";
+  folder_->RegisterCuttingApplication(KW_RECEIVER_PROGRAM);
 }
 
 bool ScenarioFolder::WaitForReport() const {

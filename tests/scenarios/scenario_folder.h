@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "support/scratch_folder.h"
 
 namespace kwtest {
 
@@ -29,6 +32,9 @@ class ScenarioFolder : public ::testing::Test {
   static std::string ReadFile(const std::filesystem::path& path);
 
   std::filesystem::path scratch_;
+
+ private:
+  std::optional<test_support::ScratchFolder> folder_;
 };
 
 }  // namespace kwtest

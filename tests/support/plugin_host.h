@@ -77,6 +77,7 @@ class PluginHostTest : public ::testing::Test {
         Of(kAITagSuite, kAITagSuiteVersion, sAITag),
         Of(kAIActionManagerSuite, kAIActionManagerSuiteVersion, sAIActionManager),
         Of(kAIRuntimeSuite, kAIRuntimeSuiteVersion, sAIRuntime),
+        Of(kAIPreferenceSuite, kAIPreferenceSuiteVersion, sAIPreference),
     };
     return slots;
   }

@@ -1,0 +1,67 @@
+// A folder of its own for one test: the plug-in's registry roots and temporary folder point into
+// it, every variable set through it is put back afterwards, and the folder is removed.
+#ifndef KERFWORKS_TESTS_SUPPORT_SCRATCH_FOLDER_H
+#define KERFWORKS_TESTS_SUPPORT_SCRATCH_FOLDER_H
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "standin/core/environment.h"
+
+namespace test_support {
+
+class ScratchFolder {
+ public:
+  // A new folder /tmp/<prefix>-XXXXXX for the registry roots "user" and "machine", and TMPDIR
+  // set to the folder itself or to its subfolder `temporary`.
+  explicit ScratchFolder(const std::string& prefix, const std::string& temporary = "")
+      : path_(MakeFolder(prefix)) {
+    const std::filesystem::path temporaryFolder = temporary.empty() ? path_ : path_ / temporary;
+    std::filesystem::create_directories(temporaryFolder);
+    Set("KW_REGISTRY_USER", (path_ / "user").string());
+    Set("KW_REGISTRY_MACHINE", (path_ / "machine").string());
+    Set("TMPDIR", temporaryFolder.string());
+  }
+  ~ScratchFolder() {
+    while (!variables_.empty()) variables_.pop_back();  // the last set is put back first
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+
+  // Sets (or, given nothing, removes) a variable until the folder goes.
+  void Set(const std::string& name, const std::optional<std::string>& value) {
+    variables_.push_back(std::make_unique<standin::ScopedEnvironment>(name, value));
+  }
+
+  // Names `program` as the cutting application under the user's registry root.
+  void RegisterCuttingApplication(const std::string& program) const {
+    const std::filesystem::path key = path_ / "user/Software/Talvex/Kerfworks/Folder.reg";
+    std::filesystem::create_directories(key.parent_path());
+    std::ofstream(key, std::ios::binary) << "Path=" << program << "\n";
+  }
+
+ private:
+  static std::filesystem::path MakeFolder(const std::string& prefix) {
+    std::string pattern = "/tmp/" + prefix + "-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
+    return pattern;
+  }
+
+  std::filesystem::path path_;
+  std::vector<std::unique_ptr<standin::ScopedEnvironment>> variables_;
+};
+
+}  // namespace test_support
+
+#endif  // KERFWORKS_TESTS_SUPPORT_SCRATCH_FOLDER_H
