@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <sstream>
+#include <utility>
 
 #include "hostapi/messages.h"
 #include "standin/scenario/document_builder.h"
@@ -51,9 +52,12 @@ void CutSessionTest::SetUp() {
   activityLog_ = TemporaryPath("kw session activity.log");
   shellLog_ = TemporaryPath("kw session shell.log");
   for (const std::string* path : {&report_, &activityLog_, &shellLog_}) DeleteFileA(path->c_str());
-  ASSERT_TRUE(SetEnvironmentVariableA(kReportVariable, report_.c_str()));
-  ASSERT_TRUE(SetEnvironmentVariableA(kActivityVariable, activityLog_.c_str()));
-  ASSERT_TRUE(SetEnvironmentVariableA(kShellLogVariable, shellLog_.c_str()));
+  for (const auto& [name, value] :
+       {std::pair{kReportVariable, &report_}, std::pair{kActivityVariable, &activityLog_},
+        std::pair{kShellLogVariable, &shellLog_}}) {
+    variables_.push_back(std::make_unique<standin::ScopedEnvironment>(name, *value));
+    ASSERT_EQ(standin::ReadEnvironment(name), *value);
+  }
   cutFilesBefore_ = CutFilesNow();
 }
 
@@ -65,9 +69,7 @@ void CutSessionTest::TearDown() {
     EXPECT_EQ(host_->Leftovers(), std::vector<std::string>{});
     host_.reset();
   }
-  for (const char* name : {kReportVariable, kActivityVariable, kShellLogVariable}) {
-    SetEnvironmentVariableA(name, nullptr);
-  }
+  while (!variables_.empty()) variables_.pop_back();
   for (const std::string& path : NewCutFiles()) DeleteWhenFree(path);
   for (const std::string& path : copies_) DeleteWhenFree(path);
   copies_.clear();

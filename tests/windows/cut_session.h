@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "standin/core/environment.h"
 #include "standin/core/host.h"
 #include "standin/model/dialog_user.h"
 
@@ -50,6 +51,7 @@ class CutSessionTest : public ::testing::Test {
  private:
   std::set<std::string> cutFilesBefore_;
   std::vector<std::string> copies_;
+  std::vector<std::unique_ptr<standin::ScopedEnvironment>> variables_;
   std::unique_ptr<standin::Host> host_;
   std::unique_ptr<standin::DialogUser> user_;
   ADMDialogRef palette_ = nullptr;
