@@ -15,14 +15,6 @@ float PageHeight() {
 
 }  // namespace
 
-bool MeasuresFromTop(std::int32_t machineType) {
-  return machineType >= 0 && machineType <= 2;
-}
-
-bool HasCornerStrokes(std::int32_t machineType) {
-  return machineType >= 4 && machineType <= 7;
-}
-
 float SumToPoints(std::int32_t a, std::int32_t b) {
   const std::int64_t sum = std::int64_t{a} + b;
   const std::int64_t clamped = std::clamp<std::int64_t>(

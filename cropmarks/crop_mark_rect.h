@@ -15,11 +15,6 @@ struct CropMarkRect {
 // The corner strokes' arm length, and the extra shift of types 4 to 7: 5 mm whatever the radius.
 inline constexpr std::int32_t kCornerStrokeLength = 500;
 
-// Machine types 0 to 2 measure the bottom margin down from the page's top edge.
-bool MeasuresFromTop(std::int32_t machineType);
-// Machine types 4 to 7 have four circles, corner strokes, and everything 5 mm further out.
-bool HasCornerStrokes(std::int32_t machineType);
-
 // HundredthsToPoints of a + b, the sum formed in hundredths (clamped to the int32 range, so that
 // absurd stored settings cannot overflow).
 float SumToPoints(std::int32_t a, std::int32_t b);

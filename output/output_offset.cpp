@@ -7,16 +7,6 @@
 
 namespace {
 
-// Machine types whose margin Y runs from the top edge of the sheet.
-bool MeasuresFromTop(std::int32_t machineType) {
-  return machineType >= 0 && machineType <= 2;
-}
-
-// Machine types whose marks sit one radius further in.
-bool HasCornerStrokes(std::int32_t machineType) {
-  return machineType >= 4 && machineType <= 7;
-}
-
 float Minus(float value, float amount) {
   return static_cast<float>(static_cast<double>(value) - static_cast<double>(amount));
 }

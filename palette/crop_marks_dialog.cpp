@@ -3,6 +3,7 @@
 #include "cropmarks/crop_marks.h"
 #include "hostapi/messages.h"
 #include "palette/palette_handlers.h"
+#include "palette/settings.h"
 #include "plugin/exception_guard.h"
 #include "plugin/host_suites.h"
 
@@ -45,8 +46,8 @@ void ShowWorkingLengths(ADMDialogRef dialog) {
 }  // namespace
 
 int32_t CropMarksPictureFor(int32_t machineType) {
-  if (machineType >= 0 && machineType <= 2) return kThreeMarksFromTopPicture;
-  if (machineType >= 4 && machineType < kMachineTypeCount) return kFourMarksPicture;
+  if (MeasuresFromTop(machineType)) return kThreeMarksFromTopPicture;
+  if (HasCornerStrokes(machineType)) return kFourMarksPicture;
   return kThreeMarksPicture;
 }
 

@@ -25,6 +25,15 @@ inline constexpr std::int32_t kDefaultMachineType = 3;  // MB-1
 inline constexpr std::int32_t kDefaultSelectionCode = 14;
 inline constexpr std::int32_t kCropMarkRadius = 500;  // 5 mm; not a preference
 
+// Machine types 0 to 2 measure the bottom margin down from the page's top edge.
+constexpr bool MeasuresFromTop(std::int32_t machineType) {
+  return machineType >= 0 && machineType <= 2;
+}
+// Machine types 4 to 7 have four circles, corner strokes, and everything 5 mm further out.
+constexpr bool HasCornerStrokes(std::int32_t machineType) {
+  return machineType >= 4 && machineType < kMachineTypeCount;
+}
+
 // --- Preference section and keys --------------------------------------------------------------
 inline constexpr char kPreferenceSection[] = "KerfworksPluginDialog";
 inline constexpr char kKeySelectObj[] = "kADM_bSelectObj";
