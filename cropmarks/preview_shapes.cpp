@@ -4,6 +4,8 @@
 
 #include "cropmarks/preview.h"
 #include "plugin/host_suites.h"
+#include "wrappers/ai_error.h"
+#include "wrappers/host_block.h"
 
 namespace {
 
@@ -15,26 +17,6 @@ constexpr AIReal kFlattenResolution = 2000.0f;
 constexpr AIReal kFlattenFlatness = 1.0f;
 constexpr ADMRGBColor kInnerAreaGrey{0xF000, 0xF000, 0xF000};
 constexpr ADMRGBColor kRgbBlack{0, 0, 0};
-
-// One SP Blocks block for the span of one path; null when the host has none to give.
-class PathBlock {
- public:
-  PathBlock(std::size_t size, const char* name) {
-    if (sSPBlocks->AllocateBlock(size, name, &block_) != kNoErr) block_ = nullptr;
-  }
-  PathBlock(const PathBlock&) = delete;
-  PathBlock& operator=(const PathBlock&) = delete;
-  ~PathBlock() {
-    if (block_ != nullptr) sSPBlocks->FreeBlock(block_);
-  }
-  template <typename T>
-  T* As() const {
-    return static_cast<T*>(block_);
-  }
-
- private:
-  void* block_ = nullptr;
-};
 
 // The allocator the host's flattening returns its point list in.
 void* KW_API AllocatePoints(size_t size) {
@@ -98,27 +80,30 @@ void DrawPathOutline(AIArtHandle art, const PreviewFrame& frame, float shiftX, f
   std::int16_t segmentCount = 0;
   sAIPath->GetPathSegmentCount(art, &segmentCount);
   if (segmentCount <= 0) return;
-  const PathBlock segmentBlock((segmentCount + 1) * sizeof(AIPathSegment), kSegmentsBlockName);
-  AIPathSegment* segments = segmentBlock.As<AIPathSegment>();
-  if (segments == nullptr) return;
-  sAIPath->GetPathSegments(art, 0, segmentCount, segments);
-  AIBoolean closed = 0;
-  sAIPath->GetPathClosed(art, &closed);
-  std::int32_t count = segmentCount;
-  if (closed) segments[count++] = segments[0];
+  try {
+    const ai::HostBlock segmentBlock((segmentCount + 1) * sizeof(AIPathSegment),
+                                     kSegmentsBlockName);
+    AIPathSegment* segments = segmentBlock.As<AIPathSegment>();
+    sAIPath->GetPathSegments(art, 0, segmentCount, segments);
+    AIBoolean closed = 0;
+    sAIPath->GetPathClosed(art, &closed);
+    std::int32_t count = segmentCount;
+    if (closed) segments[count++] = segments[0];
 
-  FlattenedPoints flattened(count, segments);
-  if (flattened.Count() == 0) return;
-  const PathBlock pixelBlock(flattened.Count() * sizeof(ASPoint), kPixelsBlockName);
-  ASPoint* pixels = pixelBlock.As<ASPoint>();
-  if (pixels == nullptr) return;
-  const AIPathConstructionPoint* points = flattened.Points();
-  for (std::int32_t i = 0; i < flattened.Count(); ++i) {
-    pixels[i] = PreviewPoint(frame, points[i].point.h + shiftX, points[i].point.v + shiftY);
+    FlattenedPoints flattened(count, segments);
+    if (flattened.Count() == 0) return;
+    const ai::HostBlock pixelBlock(flattened.Count() * sizeof(ASPoint), kPixelsBlockName);
+    ASPoint* pixels = pixelBlock.As<ASPoint>();
+    const AIPathConstructionPoint* points = flattened.Points();
+    for (std::int32_t i = 0; i < flattened.Count(); ++i) {
+      pixels[i] = PreviewPoint(frame, points[i].point.h + shiftX, points[i].point.v + shiftY);
+    }
+    const std::int32_t pixelCount = flattened.Count();
+    flattened.Release();
+    sADMDrawer->FramePolygon(drawer, pixels, pixelCount);
+  } catch (const ai::Error&) {
+    // The host has no block for this path: it is left out of the preview.
   }
-  const std::int32_t pixelCount = flattened.Count();
-  flattened.Release();
-  sADMDrawer->FramePolygon(drawer, pixels, pixelCount);
 }
 
 void DrawInnerArea(const CropMarkRect& marks, float radius, const PreviewFrame& frame,

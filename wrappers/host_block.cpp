@@ -1,7 +1,5 @@
 #include "wrappers/host_block.h"
 
-#include <utility>
-
 #include "plugin/host_suites.h"
 #include "wrappers/ai_error.h"
 
@@ -16,23 +14,8 @@ HostBlock::HostBlock(std::size_t size, const char* debugName) {
   block_ = block;
 }
 
-HostBlock::HostBlock(HostBlock&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
-
-HostBlock& HostBlock::operator=(HostBlock&& other) noexcept {
-  if (this != &other) {
-    Free();
-    block_ = std::exchange(other.block_, nullptr);
-  }
-  return *this;
-}
-
 HostBlock::~HostBlock() {
-  Free();
-}
-
-void HostBlock::Free() noexcept {
   if (block_ != nullptr && sSPBlocks != nullptr) sSPBlocks->FreeBlock(block_);
-  block_ = nullptr;
 }
 
 }  // namespace ai
