@@ -6,6 +6,7 @@
 #include "output/command_line.h"
 #include "platform/platform.h"
 #include "plugin/host_suites.h"
+#include "wrappers/indexed_string.h"
 
 char gApplicationPath[kPathCapacity] = "";
 
@@ -72,7 +73,8 @@ void LaunchCuttingApplication(SPPluginRef plugin) {
 }
 
 void ShowLauncherMessage(SPPluginRef plugin, int message) {
-  char text[kMessageCapacity] = "";
-  sADMBasic->GetIndexedString(plugin, message, 0, text, sizeof text);
+  char text[kMessageCapacity];
+  // Terminated even when the host fills the buffer: the alert reads up to a terminator.
+  ai::ReadIndexedString(plugin, message, 0, text, kMessageCapacity);
   sADMBasic->ErrorAlert(text);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "plugin/host_suites.h"
+#include "wrappers/indexed_string.h"
 
 namespace {
 
@@ -39,9 +40,8 @@ ASErr OpenHelp(SPPluginRef pluginRef) {
   if (length == 0 || length >= kPathCapacity) return kNoErr;
 
   const std::size_t nameStart = FileNameStart(path);
-  char helpName[kHelpNameCapacity] = {};
-  sADMBasic->GetIndexedString(pluginRef, kHelpFileString, 0, helpName, kHelpNameCapacity);
-  helpName[kHelpNameCapacity - 1] = '\0';
+  char helpName[kHelpNameCapacity];
+  ai::ReadIndexedString(pluginRef, kHelpFileString, 0, helpName, kHelpNameCapacity);
   const std::size_t nameLength = std::strlen(helpName);
   // Writing past the buffer is what a long folder name would otherwise do.
   if (nameStart + nameLength + 1 > kPathCapacity) return kNoErr;

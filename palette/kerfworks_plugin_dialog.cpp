@@ -13,6 +13,7 @@
 #include "palette/save_settings.h"
 #include "palette/settings.h"
 #include "plugin/host_suites.h"
+#include "wrappers/indexed_string.h"
 
 namespace {
 
@@ -78,10 +79,9 @@ void KerfworksPluginDialog::WireItems(SPPluginRef pluginRef) {
     sADMItem->SetPictureID(button, kFirstButtonIcon + (id - kFirstPictureButton),
                            kButtonPictureName);
     sADMItem->SetNotifyProc(button, &PaletteButtonNotifyProc);
-    char tip[kTipCapacity] = {};
-    sADMBasic->GetIndexedString(pluginRef, kFirstButtonTip + (id - kFirstPictureButton), 0, tip,
-                                kTipCapacity);
-    tip[kTipCapacity - 1] = '\0';
+    char tip[kTipCapacity];
+    ai::ReadIndexedString(pluginRef, kFirstButtonTip + (id - kFirstPictureButton), 0, tip,
+                          kTipCapacity);
     sADMItem->SetTipString(button, tip);
   }
   if (ADMItemRef preview = GetItem(kPreviewItem); preview != nullptr) {

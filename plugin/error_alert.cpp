@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "plugin/host_suites.h"
+#include "wrappers/indexed_string.h"
 
 namespace {
 
@@ -61,12 +62,8 @@ void SubstituteCode(const char* message, const char* codeText, char* out, std::s
 }
 
 bool ReadEntry(SPPluginRef pluginRef, int32_t index, char* buffer, int32_t length) {
-  buffer[0] = '\0';
-  if (sADMBasic->GetIndexedString(pluginRef, kErrorMessageList, index, buffer, length) != kNoErr) {
-    return false;
-  }
-  buffer[length - 1] = '\0';
-  return buffer[0] != '\0';
+  return ai::ReadIndexedString(pluginRef, kErrorMessageList, index, buffer, length) &&
+         buffer[0] != '\0';
 }
 
 }  // namespace

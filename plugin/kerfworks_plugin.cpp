@@ -6,6 +6,7 @@
 #include "palette/kerfworks_plugin_dialog.h"
 #include "plugin/exception_guard.h"
 #include "plugin/host_suites.h"
+#include "wrappers/indexed_string.h"
 #include "wrappers/unicode_string.h"
 
 namespace {
@@ -103,12 +104,10 @@ ASErr KerfworksPluginDialogPlugin::OnMenuGo(AIMenuMessage* message) {
 }
 
 ASErr KerfworksPluginDialogPlugin::OnMenuUpdate(AIMenuMessage* message) {
-  char text[kMenuTextCapacity] = {};
+  char text[kMenuTextCapacity];
   // A string that cannot be read leaves the item's text as it is rather than blank.
-  if (sADMBasic->GetIndexedString(pluginRef, kMenuTextString, 0, text, kMenuTextCapacity) ==
-          kNoErr &&
+  if (ai::ReadIndexedString(pluginRef, kMenuTextString, 0, text, kMenuTextCapacity) &&
       text[0] != '\0') {
-    text[kMenuTextCapacity - 1] = '\0';
     const ai::UnicodeString itemText(text);
     sAIMenu->SetItemText(message->menuItem, itemText.Handle());
   }

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "plugin/error_alert.h"
 #include "plugin/host_suites.h"
+#include "wrappers/indexed_string.h"
 
 namespace {
 
@@ -137,15 +138,10 @@ int32_t Plugin::GetName(char* buffer, int32_t length) {
 
 ASErr Plugin::OnAbout(SPMessageData*) {
   // Missing entries show an empty box rather than stale buffer contents.
-  char title[kAboutTextLength] = {};
-  char text[kAboutTextLength] = {};
-  if (sADMBasic->GetIndexedString(pluginRef, kAboutStringList, 1, title, kAboutTextLength) != 0) {
-    title[0] = '\0';
-  }
-  if (sADMBasic->GetIndexedString(pluginRef, kAboutStringList, 2, text, kAboutTextLength) != 0) {
-    text[0] = '\0';
-  }
-  title[kAboutTextLength - 1] = text[kAboutTextLength - 1] = '\0';
+  char title[kAboutTextLength];
+  char text[kAboutTextLength];
+  ai::ReadIndexedString(pluginRef, kAboutStringList, 1, title, kAboutTextLength);
+  ai::ReadIndexedString(pluginRef, kAboutStringList, 2, text, kAboutTextLength);
   sADMBasic->AboutBox(pluginRef, title, text);
   return kNoErr;
 }

@@ -118,6 +118,28 @@ TEST_F(LauncherTest, MissingApplicationShowsMessage16234AndStartsNothing) {
   }
 }
 
+TEST_F(LauncherTest, TheMessageIsAlwaysTerminatedAndEmptyWhenItCannotBeRead) {
+  struct Case {
+    const char* what;
+    std::optional<char> fill;
+    bool fail;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"the host fills the whole buffer", 'x', false, std::string(1023, 'x')},
+      {"the host fails after writing part", std::nullopt, true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fake_.fillStringsWith = c.fill;
+    fake_.failStrings = c.fail;
+    fake_.alerts.clear();
+    Found();
+    Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
+    EXPECT_EQ(fake_.alerts, std::vector<std::string>{c.shown});
+  }
+}
+
 TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
   const auto report = scratch_ / "report.txt";
   SetEnv("KW_RECEIVER_REPORT", report.string());

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +53,10 @@ struct FakeHost {
   std::vector<std::string> blocksDuringSegments;  // what the stand-in held at GetPathSegments
   std::vector<std::string> alerts;
   std::vector<std::string> stringRequests;
+  // How GetIndexedString answers: "not found", or every byte of the buffer this letter, or failure
+  // after writing a partial text.
+  std::optional<char> fillStringsWith;
+  bool failStrings = false;
 
   AIArtHandle Add(FakePath path) {
     paths.push_back(std::move(path));
@@ -110,6 +115,15 @@ inline ASErr KW_API GetIndexedString(SPPluginRef, std::int32_t listId, std::int3
                                      char* buffer, std::int32_t capacity) {
   FakeHost::Current()->stringRequests.push_back(
       std::to_string(listId) + "/" + std::to_string(index) + "/" + std::to_string(capacity));
+  FakeHost& fake = *FakeHost::Current();
+  if (fake.failStrings) {
+    std::snprintf(buffer, static_cast<std::size_t>(capacity), "%s", "partial");
+    return kBadParameterErr;
+  }
+  if (fake.fillStringsWith) {
+    std::fill_n(buffer, capacity, *fake.fillStringsWith);
+    return kNoErr;
+  }
   std::snprintf(buffer, static_cast<std::size_t>(capacity), "%s", "not found");
   return kNoErr;
 }
