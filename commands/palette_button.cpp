@@ -8,6 +8,7 @@
 #include "palette/palette_items.h"
 #include "plugin/exception_guard.h"
 #include "plugin/host_suites.h"
+#include "wrappers/app_context.h"
 
 namespace {
 
@@ -47,9 +48,8 @@ void RunButtonCommand(int32_t itemId, SPPluginRef pluginRef, ADMDialogRef dialog
 void KW_API PaletteButtonNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   const ADMDialogRef dialog = sADMItem->GetDialog(item);
   const SPPluginRef pluginRef = sADMDialog->GetPluginRef(dialog);
-  AIAppContextHandle context = nullptr;
-  const bool pushed = sAIContext->PushAppContext(pluginRef, &context) == kNoErr;
-  // A command's host error must not cross into the host, and the context is popped regardless.
+  const ai::AppContext context(pluginRef);
+  // A command's host error must not cross into the host.
   GuardExceptions([&] {
     sADMItem->DefaultNotify(item, notifier);
     if (sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier)) {
@@ -57,5 +57,4 @@ void KW_API PaletteButtonNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
     }
     return kNoErr;
   });
-  if (pushed) sAIContext->PopAppContext(context);
 }

@@ -6,6 +6,7 @@
 #include "palette/settings.h"
 #include "plugin/exception_guard.h"
 #include "plugin/host_suites.h"
+#include "wrappers/app_context.h"
 
 CropMarkSettings gCropMarksWorkingCopy{};
 
@@ -99,9 +100,7 @@ void KW_API MachineTypeNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
 
 void KW_API CropMarksOkNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   const ADMDialogRef dialog = sADMItem->GetDialog(item);
-  AIAppContextHandle context = nullptr;
-  const bool pushed =
-      sAIContext->PushAppContext(sADMDialog->GetPluginRef(dialog), &context) == kNoErr;
+  const ai::AppContext context(sADMDialog->GetPluginRef(dialog));
   GuardExceptions([&] {
     sADMItem->DefaultNotify(item, notifier);
     if (!sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier) ||
@@ -122,7 +121,6 @@ void KW_API CropMarksOkNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
     RebuildCropMarks();
     return kNoErr;
   });
-  if (pushed) sAIContext->PopAppContext(context);
 }
 
 void KW_API CropMarksPictureDrawProc(ADMItemRef item, ADMDrawerRef drawer) {

@@ -13,6 +13,7 @@
 #include "palette/save_settings.h"
 #include "palette/settings.h"
 #include "plugin/host_suites.h"
+#include "wrappers/app_context.h"
 #include "wrappers/indexed_string.h"
 
 namespace {
@@ -48,16 +49,14 @@ KerfworksPluginDialog::~KerfworksPluginDialog() {
 ASErr KerfworksPluginDialog::Init() {
   const ASErr result = BaseADMDialog::Init();
   const SPPluginRef pluginRef = GetPluginRef();
-  AIAppContextHandle context = nullptr;
-  const bool pushed = sAIContext->PushAppContext(pluginRef, &context) == kNoErr;
-
-  LoadSettings();
-  WireItems(pluginRef);
-  SetSizeLimits();
-  Place();
-  SetPaletteIcons(pluginRef);
-
-  if (pushed) sAIContext->PopAppContext(context);
+  {
+    const ai::AppContext context(pluginRef);
+    LoadSettings();
+    WireItems(pluginRef);
+    SetSizeLimits();
+    Place();
+    SetPaletteIcons(pluginRef);
+  }
   FindCuttingApplication();
   CreateCutFileName();
   return result;

@@ -4,6 +4,7 @@
 
 #include "plugin/host_suites.h"
 #include "plugin/plugin.h"
+#include "wrappers/app_context.h"
 
 namespace {
 
@@ -96,22 +97,6 @@ bool Equal(const char* a, const char* b) {
   return a != nullptr && std::strcmp(a, b) == 0;
 }
 
-// Closes the notifier's application context on every way out.
-class AppContext {
- public:
-  explicit AppContext(SPPluginRef plugin) {
-    if (sAIContext != nullptr) sAIContext->PushAppContext(plugin, &context_);
-  }
-  ~AppContext() {
-    if (sAIContext != nullptr) sAIContext->PopAppContext(context_);
-  }
-  AppContext(const AppContext&) = delete;
-  AppContext& operator=(const AppContext&) = delete;
-
- private:
-  AIAppContextHandle context_ = nullptr;
-};
-
 }  // namespace
 
 ASErr Plugin::HandleMessage(const char* caller, const char* selector, void* message) {
@@ -132,7 +117,7 @@ ASErr Plugin::HandleMessage(const char* caller, const char* selector, void* mess
 }
 
 ASErr Plugin::HandleNotifier(const char* selector, AINotifierMessage* message) {
-  AppContext context(pluginRef);
+  const ai::AppContext context(pluginRef);
   ASErr result = kUnhandledMsgErr;
   if (Equal(message->notifierType, kAIApplicationStartedNotifier)) result = OnApplicationStarted();
   if ((result == kNoErr || result == kUnhandledMsgErr) && Equal(selector, kAINotifySelector)) {

@@ -117,6 +117,28 @@ TEST_P(Notifiers, ApplicationStartedRunsBeforeNotifyOnlyWhenItSucceeds) {
   EXPECT_EQ(host_.Host().Gate().Calls("AI Context Suite", "PushAppContext"), 1);
 }
 
+TEST_F(PluginFixture, ANotifierWhoseContextIsRefusedStillRunsAndPopsNothing) {
+  AINotifierMessage message{};
+  message.d = message_;
+  message.notifierType = "AI Art Selection Changed Notifier";
+  standin::CallGate& gate = host_.Host().Gate();
+  gate.ClearLog();
+  Dispatch("AI Notifier", "AI Notify", &message);
+  const auto& log = gate.Log();
+  const auto push = std::find(log.begin(), log.end(), "AI Context Suite::PushAppContext");
+  ASSERT_NE(push, log.end());
+  const auto pushAt = static_cast<std::uint64_t>(push - log.begin()) + 1;
+
+  plugin_->reached.clear();
+  gate.ClearLog();
+  gate.FailCall(pushAt);
+  Dispatch("AI Notifier", "AI Notify", &message);
+  EXPECT_EQ(plugin_->reached, std::vector<std::string>{"OnNotify"});
+  EXPECT_EQ(gate.Calls("AI Context Suite", "PushAppContext"), 1);
+  EXPECT_EQ(gate.Calls("AI Context Suite", "PopAppContext"), 0) << "a context never pushed";
+  EXPECT_EQ(host_.Host().App().openContexts, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Types, Notifiers,
     ::testing::Values(
