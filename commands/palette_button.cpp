@@ -3,7 +3,6 @@
 #include "commands/commands.h"
 #include "commands/cut_command.h"
 #include "cropmarks/crop_marks.h"
-#include "hostapi/messages.h"
 #include "palette/palette_handlers.h"
 #include "palette/palette_items.h"
 #include "plugin/exception_guard.h"
@@ -52,7 +51,7 @@ void KW_API PaletteButtonNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   // A command's host error must not cross into the host.
   GuardExceptions([&] {
     sADMItem->DefaultNotify(item, notifier);
-    if (sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier)) {
+    if (IsUserChange(notifier)) {
       RunButtonCommand(sADMItem->GetID(item), pluginRef, dialog);
     }
     return kNoErr;

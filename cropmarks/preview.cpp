@@ -16,7 +16,6 @@ namespace {
 
 constexpr std::int32_t kNoCropMarksPicture = 1006;
 constexpr std::int32_t kCropMarksPicture = 1008;
-constexpr char kButtonPictureName[] = "hoge";
 
 // The Crop-marks button shows whether the document has crop marks; other pictures stay.
 void ShowCropMarkState(ADMItemRef item, bool hasMarks) {

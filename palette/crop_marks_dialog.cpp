@@ -1,8 +1,8 @@
 #include "palette/crop_marks_dialog.h"
 
 #include "cropmarks/crop_marks.h"
-#include "hostapi/messages.h"
 #include "palette/palette_handlers.h"
+#include "palette/palette_items.h"
 #include "palette/settings.h"
 #include "plugin/exception_guard.h"
 #include "plugin/host_suites.h"
@@ -15,7 +15,6 @@ namespace {
 constexpr char kCropMarksDialogName[] = "kerfworks-Edit";
 constexpr int32_t kCropMarksDialogId = 16201;
 constexpr int32_t kMachineTypeMenuId = 702;
-constexpr int32_t kPictureItemStyle = 1;
 constexpr int32_t kPlainNumbers = 0;
 constexpr int32_t kThreeMarksFromTopPicture = 1017;
 constexpr int32_t kThreeMarksPicture = 1016;
@@ -87,7 +86,7 @@ ASErr KW_API CropMarksDialogInit(ADMDialogRef dialog) {
 }
 
 void KW_API MachineTypeNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
-  if (!sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier)) return;
+  if (!IsUserChange(notifier)) return;
   if (sADMItem->GetID(item) != kCropMachineTypePopup) return;
   const int32_t row = ChosenEntryIndex(item);
   if (row < 0 || row >= kMachineTypeCount) return;
@@ -103,8 +102,7 @@ void KW_API CropMarksOkNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   const ai::AppContext context(sADMDialog->GetPluginRef(dialog));
   GuardExceptions([&] {
     sADMItem->DefaultNotify(item, notifier);
-    if (!sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier) ||
-        sADMItem->GetID(item) != kCropOkButton) {
+    if (!IsUserChange(notifier) || sADMItem->GetID(item) != kCropOkButton) {
       return kNoErr;
     }
     for (const LengthField& field : kLengthFields) {

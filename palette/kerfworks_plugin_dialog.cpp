@@ -19,8 +19,6 @@
 namespace {
 
 constexpr char kPaletteDialogName[] = "KerfworksPluginDialog";
-constexpr char kButtonPictureName[] = "hoge";
-constexpr int32_t kPictureItemStyle = 1;
 constexpr int32_t kTipCapacity = 256;
 constexpr int32_t kMinWidthMargin = 4;
 constexpr int32_t kMinHeightMargin = 7;
@@ -137,7 +135,7 @@ void KerfworksPluginDialog::SetPaletteIcons(SPPluginRef pluginRef) {
 }
 
 void KerfworksPluginDialog::Notify(ADMNotifierRef notifier) {
-  if (sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier) ||
+  if (IsUserChange(notifier) ||
       sADMNotifier->IsNotifierType(notifier, hostapi::kADMBoundsChangedNotifier)) {
     Relayout();
   }

@@ -8,13 +8,9 @@
 #include "plugin/exception_guard.h"
 #include "plugin/host_suites.h"
 
-namespace {
-
 bool IsUserChange(ADMNotifierRef notifier) {
   return sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier) != 0;
 }
-
-}  // namespace
 
 int32_t ChosenEntryIndex(ADMItemRef item) {
   const ADMListRef list = sADMItem->GetList(item);

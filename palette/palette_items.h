@@ -28,6 +28,9 @@ inline constexpr std::int32_t kPaletteDialogId = 16200;
 inline constexpr std::int32_t kFlyoutMenuId = 700;
 inline constexpr std::int32_t kOutputModeMenuId = 701;
 inline constexpr std::int32_t kPaletteIconPicture = 5041;
+// The style that makes an item show a picture, and the name the buttons' pictures are set under.
+inline constexpr std::int32_t kPictureItemStyle = 1;
+inline constexpr char kButtonPictureName[] = "hoge";
 
 // Flyout menu entries, by position.
 enum FlyoutEntry : std::int32_t { kFlyoutCropMarks = 0, kFlyoutHelp = 2, kFlyoutAbout = 3 };
