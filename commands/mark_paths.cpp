@@ -1,9 +1,9 @@
 #include <cstdio>
 
 #include "commands/art_filters.h"
+#include "commands/art_list.h"
 #include "commands/commands.h"
 #include "commands/cut_mark_tag.h"
-#include "commands/selected_art.h"
 #include "plugin/host_suites.h"
 
 namespace {
@@ -12,7 +12,7 @@ constexpr char kMarkValueFormat[] = "%04d";
 // Room for any int32 in that format with its terminator.
 constexpr int kMarkValueCapacity = 12;
 
-bool AllPathsMarked(const SelectedArt& selection) {
+bool AllPathsMarked(const ArtList& selection) {
   for (AIArtHandle art : selection) {
     if (IsPathArt(art) && !HasArtTag(art, kCutMarkTag)) return false;
   }
@@ -22,7 +22,7 @@ bool AllPathsMarked(const SelectedArt& selection) {
 }  // namespace
 
 void MarkPathsCommand() {
-  SelectedArt selection;
+  const ArtList selection(ArtList::Which::kSelected);
   const bool unmark = AllPathsMarked(selection);
   // The value records how many objects were selected when the mark was set; readers ignore it.
   char value[kMarkValueCapacity];

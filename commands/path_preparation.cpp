@@ -1,6 +1,6 @@
 // The four path preparation commands replay host actions; the geometry is the host's work.
+#include "commands/art_list.h"
 #include "commands/commands.h"
-#include "commands/selected_art.h"
 #include "plugin/host_suites.h"
 
 namespace {
@@ -76,7 +76,7 @@ void OutlineTextCommand() {
 
 void OutlineStrokeCommand() {
   {
-    SelectedArt selection;
+    const ArtList selection(ArtList::Which::kSelected);
     for (AIArtHandle art : selection) PrepareForOutlineStroke(art);
   }
   sAIActionManager->PlayActionEvent(kOutlineStrokeAction, kActionDialogOff, nullptr);

@@ -43,3 +43,13 @@ CropMarkRect ComputeCropMarkRect() {
   }
   return rect;
 }
+
+std::vector<std::pair<float, float>> CircleCorners(const CropMarkRect& rect, std::int32_t type) {
+  if (MeasuresFromTop(type)) {
+    return {{rect.left, rect.top}, {rect.right, rect.top}, {rect.left, rect.bottom}};
+  }
+  std::vector<std::pair<float, float>> corners = {
+      {rect.left, rect.bottom}, {rect.right, rect.bottom}, {rect.left, rect.top}};
+  if (HasCornerStrokes(type)) corners.emplace_back(rect.right, rect.top);
+  return corners;
+}

@@ -3,40 +3,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "commands/art_list.h"
 #include "cropmarks/crop_mark_rect.h"
 #include "cropmarks/crop_mark_shapes.h"
 #include "plugin/host_suites.h"
 
 namespace {
 
-// Every art object of the current document, in the host's order (a parent before its children).
-class DocumentArt {
- public:
-  DocumentArt() {
-    const AIMatchingArtSpec everything{kAnyArt, 0, 0};
-    if (sAIMatchingArt->GetMatchingArt(&everything, 1, &list_, &count_) != kNoErr) {
-      list_ = nullptr;
-      count_ = 0;
-    }
-    if (list_ == nullptr || count_ < 0) count_ = 0;
-  }
-  DocumentArt(const DocumentArt&) = delete;
-  DocumentArt& operator=(const DocumentArt&) = delete;
-  ~DocumentArt() {
-    if (list_ != nullptr) sAIMatchingArt->ReleaseArtList(list_);
-  }
-
-  const AIArtHandle* begin() const { return list_; }
-  const AIArtHandle* end() const { return list_ + count_; }
-
- private:
-  AIArtHandle* list_ = nullptr;
-  std::int32_t count_ = 0;
-};
-
 std::vector<AIArtHandle> TaggedArt() {
   std::vector<AIArtHandle> tagged;
-  DocumentArt art;
+  const ArtList art(ArtList::Which::kEvery);
   for (AIArtHandle object : art) {
     if (CarriesCropMarkTag(object)) tagged.push_back(object);
   }
@@ -58,18 +34,10 @@ void AddCropMarkSet() {
   const float r = HundredthsToPoints(gCropMarkRadius);
   const CropMarkRect rect = ComputeCropMarkRect();
   const std::int32_t type = gCropMarkSettings.machineType;
-  if (MeasuresFromTop(type)) {
-    AddRegistrationCircle(rect.left, rect.top, r, 1);
-    AddRegistrationCircle(rect.right, rect.top, r, 2);
-    AddRegistrationCircle(rect.left, rect.bottom, r, 3);
-    return;
-  }
-  AddRegistrationCircle(rect.left, rect.bottom, r, 1);
-  AddRegistrationCircle(rect.right, rect.bottom, r, 2);
-  AddRegistrationCircle(rect.left, rect.top, r, 3);
+  std::int16_t number = 0;
+  for (const auto& [x, y] : CircleCorners(rect, type)) AddRegistrationCircle(x, y, r, ++number);
   if (!HasCornerStrokes(type)) return;
-  AddRegistrationCircle(rect.right, rect.top, r, 4);
-  AddCornerStrokes(rect.left - r, rect.top + r, rect.right + r, rect.bottom - r, 5);
+  AddCornerStrokes(rect.left - r, rect.top + r, rect.right + r, rect.bottom - r, ++number);
 }
 
 }  // namespace
@@ -80,7 +48,7 @@ bool CarriesCropMarkTag(AIArtHandle art) {
 
 bool DocumentHasCropMarks() {
   bool found = false;
-  DocumentArt art;
+  const ArtList art(ArtList::Which::kEvery);
   // Every object is asked, also after a mark has been found.
   for (AIArtHandle object : art) found = CarriesCropMarkTag(object) || found;
   return found;

@@ -1,7 +1,5 @@
 #include "cropmarks/preview.h"
 
-#include <utility>
-#include <vector>
 
 #include "commands/art_filters.h"
 #include "commands/cut_command.h"
@@ -39,18 +37,6 @@ void ShiftByMargins(PreviewFrame& frame) {
   frame.marginShiftX = HundredthsToPoints(gCropMarkSettings.leftMargin);
   const float y = HundredthsToPoints(gCropMarkSettings.bottomMargin);
   frame.marginShiftY = MeasuresFromTop(gCropMarkSettings.machineType) ? -y : y;
-}
-
-// The corners that carry a registration circle, in drawing order.
-std::vector<std::pair<float, float>> CircleCorners(const CropMarkRect& rect) {
-  const std::int32_t type = gCropMarkSettings.machineType;
-  if (MeasuresFromTop(type)) {
-    return {{rect.left, rect.top}, {rect.right, rect.top}, {rect.left, rect.bottom}};
-  }
-  std::vector<std::pair<float, float>> corners = {
-      {rect.left, rect.bottom}, {rect.right, rect.bottom}, {rect.left, rect.top}};
-  if (HasCornerStrokes(type)) corners.emplace_back(rect.right, rect.top);
-  return corners;
 }
 
 // The art the cut would write, drawn in its colour: marked paths red, others black, and in the
@@ -108,7 +94,7 @@ void KW_API DrawPreview(ADMItemRef item, ADMDrawerRef drawer) {
   sAIMatchingArt->ReleaseArtList(list);
 
   if (!hasMarks) return;
-  for (const auto& [x, y] : CircleCorners(ComputeCropMarkRect())) {
+  for (const auto& [x, y] : CircleCorners(ComputeCropMarkRect(), gCropMarkSettings.machineType)) {
     DrawCircleMark(x, y, radius, frame, drawer);
   }
 }
