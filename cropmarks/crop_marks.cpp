@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "commands/art_filters.h"
 #include "commands/art_list.h"
 #include "cropmarks/crop_mark_rect.h"
 #include "cropmarks/crop_mark_shapes.h"
@@ -14,7 +15,7 @@ std::vector<AIArtHandle> TaggedArt() {
   std::vector<AIArtHandle> tagged;
   const ArtList art(ArtList::Which::kEvery);
   for (AIArtHandle object : art) {
-    if (CarriesCropMarkTag(object)) tagged.push_back(object);
+    if (HasArtTag(object, kCropMarkTag)) tagged.push_back(object);
   }
   return tagged;
 }
@@ -42,15 +43,11 @@ void AddCropMarkSet() {
 
 }  // namespace
 
-bool CarriesCropMarkTag(AIArtHandle art) {
-  return sAITag->GetTag(art, kCropMarkTag, kAITagKindString, nullptr) == kNoErr;
-}
-
 bool DocumentHasCropMarks() {
   bool found = false;
   const ArtList art(ArtList::Which::kEvery);
   // Every object is asked, also after a mark has been found.
-  for (AIArtHandle object : art) found = CarriesCropMarkTag(object) || found;
+  for (AIArtHandle object : art) found = HasArtTag(object, kCropMarkTag) || found;
   return found;
 }
 

@@ -6,9 +6,6 @@
 
 #include "hostapi/suites.h"
 
-// Whether the art carries the crop-mark tag.
-bool CarriesCropMarkTag(AIArtHandle art);
-
 // True when any art of the current document carries the crop-mark tag.
 bool DocumentHasCropMarks();
 
