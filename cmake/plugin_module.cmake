@@ -7,7 +7,8 @@ file(GLOB_RECURSE KW_PLUGIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/output/*.cpp
   ${CMAKE_SOURCE_DIR}/cropmarks/*.cpp
   ${CMAKE_SOURCE_DIR}/wrappers/*.cpp)
-list(APPEND KW_PLUGIN_SOURCES ${CMAKE_SOURCE_DIR}/platform/seam.cpp)
+list(APPEND KW_PLUGIN_SOURCES ${CMAKE_SOURCE_DIR}/platform/seam.cpp
+  ${CMAKE_SOURCE_DIR}/platform/shared.cpp)
 if(WIN32)
   list(APPEND KW_PLUGIN_SOURCES ${CMAKE_SOURCE_DIR}/platform/win32.cpp)
 else()

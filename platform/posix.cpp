@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <new>
 #include <optional>
 #include <string>
@@ -24,6 +23,7 @@
 
 #include "platform/platform.h"
 #include "platform/seam.h"
+#include "platform/system_shell.h"
 
 extern char** environ;
 
@@ -320,17 +320,9 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
   }
 }
 
-bool ShellOpen(const char* path) {
-  if (path == nullptr || seam::ShouldFail("shell")) return false;
-  bool opened = false;
-  if (const auto log = seam::ShellLogPath()) {
-    opened = seam::AppendToShellLog(*log, path);
-  } else {
-    char* argv[] = {const_cast<char*>(kShellOpenProgram), const_cast<char*>(path), nullptr};
-    opened = SpawnDetached(argv, true);
-  }
-  if (opened) seam::NoteActivity("shell", path);
-  return opened;
+bool OpenWithSystemShell(const char* path) {
+  char* argv[] = {const_cast<char*>(kShellOpenProgram), const_cast<char*>(path), nullptr};
+  return SpawnDetached(argv, true);
 }
 
 std::uint32_t GetModulePath(void* /*instance*/, char* buffer, std::uint32_t capacity) {
@@ -350,11 +342,6 @@ std::uint32_t GetModulePath(void* /*instance*/, char* buffer, std::uint32_t capa
   std::memcpy(buffer, path, capacity - 1);
   buffer[capacity - 1] = '\0';
   return capacity;
-}
-
-std::int64_t WallClockSeconds() {
-  if (const auto seconds = seam::ClockOverride()) return *seconds;
-  return static_cast<std::int64_t>(std::time(nullptr));
 }
 
 }  // namespace platform

@@ -4,12 +4,12 @@
 #include <shellapi.h>
 
 #include <cstdint>
-#include <ctime>
 #include <new>
 #include <string>
 
 #include "platform/platform.h"
 #include "platform/seam.h"
+#include "platform/system_shell.h"
 
 namespace platform {
 namespace {
@@ -124,17 +124,9 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
   }
 }
 
-bool ShellOpen(const char* path) {
-  if (path == nullptr || seam::ShouldFail("shell")) return false;
-  bool opened = false;
-  if (const auto log = seam::ShellLogPath()) {
-    opened = seam::AppendToShellLog(*log, path);
-  } else {
-    const HINSTANCE result = ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
-    opened = reinterpret_cast<INT_PTR>(result) >= kShellExecuteFirstSuccess;
-  }
-  if (opened) seam::NoteActivity("shell", path);
-  return opened;
+bool OpenWithSystemShell(const char* path) {
+  const HINSTANCE result = ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) >= kShellExecuteFirstSuccess;
 }
 
 std::uint32_t GetModulePath(void* instance, char* buffer, std::uint32_t capacity) {
@@ -143,11 +135,6 @@ std::uint32_t GetModulePath(void* instance, char* buffer, std::uint32_t capacity
   // Older systems leave a cut path unterminated.
   if (length >= capacity) buffer[capacity - 1] = '\0';
   return length;
-}
-
-std::int64_t WallClockSeconds() {
-  if (const auto seconds = seam::ClockOverride()) return *seconds;
-  return static_cast<std::int64_t>(std::time(nullptr));
 }
 
 }  // namespace platform
