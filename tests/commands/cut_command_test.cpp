@@ -4,11 +4,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "hostapi/suites.h"
@@ -27,10 +24,7 @@ namespace {
 
 using standin::DocumentBuilder;
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test_support::ReadFile;
 
 std::vector<std::string> gAlerts;
 
@@ -50,8 +44,6 @@ class CutCommandTest : public test_support::PluginHostTest {
  protected:
   void SetUp() override {
     folder_.emplace("kw-cut");
-    scratch_ = folder_->Path();
-    SetEnv("KW_RECEIVER_REPORT", Report().string());
     SetEnv("KW_PLATFORM_FAIL", std::nullopt);
     PluginHostTest::SetUp();
     Run([] { LoadSettings(); });
@@ -72,12 +64,12 @@ class CutCommandTest : public test_support::PluginHostTest {
   void SetEnv(const std::string& name, const std::optional<std::string>& value) {
     folder_->Set(name, value);
   }
-  std::filesystem::path Report() const { return scratch_ / "report.txt"; }
+  std::filesystem::path Report() const { return folder_->ReceiverReport(); }
 
   // The palette's set-up: find the application, name the cut file.
   void RegisterReceiver(bool installed) {
-    std::filesystem::remove_all(scratch_ / "user");
-    if (installed) folder_->RegisterCuttingApplication(KW_RECEIVER_PROGRAM);
+    std::filesystem::remove_all(folder_->Path() / "user");
+    if (installed) folder_->ExpectReceiver(KW_RECEIVER_PROGRAM);
     Run([] {
       FindCuttingApplication();
       CreateCutFileName();
@@ -118,17 +110,12 @@ class CutCommandTest : public test_support::PluginHostTest {
 
   // What the receiver reported; empty when it was not started within the time allowed.
   std::string ReceiverReport(std::chrono::milliseconds wait = std::chrono::seconds(20)) const {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    while (!std::filesystem::exists(Report()) && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return ReadFile(Report());
+    return folder_->WaitForReport(wait);
   }
 
   std::optional<DocumentBuilder> document_;
   ADMBasicSuite basic_{};
   std::optional<test_support::ScratchFolder> folder_;
-  std::filesystem::path scratch_;
 };
 
 TEST_F(CutCommandTest, AllLinesLeavesOutPathsWithNeitherFillNorStroke) {

@@ -1,3 +1,3 @@
 # Whole kwhost sessions: the real module, the receiver as the cutting application.
 kw_test_area(kwhost_runs kw_kwhost)
-add_dependencies(tests_kwhost_runs kwreceiver)
+kw_test_uses_receiver(kwhost_runs)

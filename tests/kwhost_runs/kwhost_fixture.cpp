@@ -3,7 +3,6 @@
 #include <chrono>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include "tools/kwhost/options.h"
 #include "tools/kwhost/session.h"
@@ -31,11 +30,7 @@ const char kTwoLayerDrawing[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
 
 void KwhostRun::SetUp() {
   scratch_.emplace("kw-kwhost", "tmp");
-  folder_ = scratch_->Path();
-  fs::create_directories(folder_ / "user");
-  fs::create_directories(folder_ / "machine");
-  scratch_->Set("KW_RECEIVER_REPORT", (folder_ / "report.txt").string());
-  scratch_->Set("KWHOST_PREFERENCES", (folder_ / "preferences.txt").string());
+  scratch_->Set("KWHOST_PREFERENCES", (Folder() / "preferences.txt").string());
 }
 
 void KwhostRun::TearDown() {
@@ -43,17 +38,17 @@ void KwhostRun::TearDown() {
 }
 
 std::string KwhostRun::Drawing(const std::string& svg, const std::string& name) {
-  const fs::path path = folder_ / name;
+  const fs::path path = Folder() / name;
   std::ofstream(path, std::ios::binary) << svg;
   return path.string();
 }
 
 void KwhostRun::RegisterReceiver() {
-  scratch_->RegisterCuttingApplication(std::string(KW_BINARY_DIR) + "/tools/receiver/kwreceiver");
+  scratch_->ExpectReceiver(KW_RECEIVER_PROGRAM);
 }
 
 RunResult KwhostRun::Run(std::vector<std::string> arguments) {
-  fs::remove(folder_ / "report.txt");
+  fs::remove(scratch_->ReceiverReport());
   std::ostringstream out, err;
   RunResult result;
   try {
@@ -68,15 +63,7 @@ RunResult KwhostRun::Run(std::vector<std::string> arguments) {
 }
 
 std::string KwhostRun::ReceiverReport() {
-  const fs::path report = folder_ / "report.txt";
-  for (int i = 0; i < 200; ++i) {
-    const std::string text = ReadFile(report.string());
-    if (text.find("bbox") != std::string::npos || text.find("status: error") != std::string::npos) {
-      return text;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return ReadFile(report.string());
+  return scratch_->WaitForReport(std::chrono::seconds(10));
 }
 
 std::string KwhostRun::CutFilePath(const std::string& out) {
@@ -85,13 +72,6 @@ std::string KwhostRun::CutFilePath(const std::string& out) {
   if (at == std::string::npos) return {};
   const auto end = out.find('\n', at);
   return out.substr(at + marker.size(), end - at - marker.size());
-}
-
-std::string KwhostRun::ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 }  // namespace kwtest

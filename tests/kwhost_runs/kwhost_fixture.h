@@ -14,6 +14,8 @@
 
 namespace kwtest {
 
+using test_support::ReadFile;
+
 struct RunResult {
   int status = -1;
   std::string out;
@@ -33,9 +35,10 @@ class KwhostRun : public ::testing::Test {
   std::string ReceiverReport();
   // The path after "cut file written: " in a run's output.
   static std::string CutFilePath(const std::string& out);
-  static std::string ReadFile(const std::string& path);
+  // The run's own folder: drawing, preferences, registry and the receiver's report.
+  const std::filesystem::path& Folder() const { return scratch_->Path(); }
 
-  std::filesystem::path folder_;
+ private:
   std::optional<test_support::ScratchFolder> scratch_;
 };
 

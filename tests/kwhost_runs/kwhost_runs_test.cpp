@@ -51,7 +51,7 @@ TEST_F(KwhostRun, OutputModeSurvivesBetweenRuns) {
   const RunResult second = Run({drawing, "--press", "cut"});
   EXPECT_EQ(second.status, 0) << second.out << second.err;
   EXPECT_TRUE(Contains(ReceiverReport(), "paths: 4\n")) << "the current layer only, as last chosen";
-  EXPECT_TRUE(Contains(ReadFile((folder_ / "preferences.txt").string()), "kADM_bCurrentLayer"));
+  EXPECT_TRUE(Contains(ReadFile((Folder() / "preferences.txt").string()), "kADM_bCurrentLayer"));
 }
 
 struct MissingCase {
@@ -84,7 +84,7 @@ TEST_F(KwhostRun, CropMarksAreAddedAndCutWithTheirPositions) {
 }
 
 TEST_F(KwhostRun, PreviewIsWrittenAsPng) {
-  const std::string png = (folder_ / "preview.png").string();
+  const std::string png = (Folder() / "preview.png").string();
   const RunResult run =
       Run({Drawing(kTwoLayerDrawing), "--preview", png, "--preview-size", "184x200"});
   EXPECT_EQ(run.status, 0) << run.out << run.err;
@@ -151,7 +151,7 @@ namespace {
 
 TEST_F(KwhostRun, CropMarksSavedAreFoundAgainInTheNextRun) {
   RegisterReceiver();
-  const std::string saved = (folder_ / "saved.svg").string();
+  const std::string saved = (Folder() / "saved.svg").string();
   const RunResult first = Run({Drawing(kTwoLayerDrawing), "--crop-marks", "4", "--select", "dot",
                                "--press", "mark", "--save", saved});
   EXPECT_EQ(first.status, 0) << first.out << first.err;

@@ -7,6 +7,7 @@
 #include "standin/core/host.h"
 #include "standin/model/dialog_user.h"
 #include "standin/scenario/document_builder.h"
+#include "standin/scenario/shapes.h"
 
 namespace kwtest {
 namespace {
@@ -20,18 +21,14 @@ constexpr char kDrawing[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
   </g>
 </svg>)svg";
 
-AIPathSegment Straight(AIReal x, AIReal y) {
-  AIPathSegment segment{};
-  segment.p = segment.in = segment.out = {x, y};
-  segment.corner = 1;
-  return segment;
-}
-
 // The same drawing in page points (y up from the bottom edge), worked out by hand.
 void BuildByHand(standin::Host& host) {
   standin::DocumentBuilder doc(host.Documents());
   doc.Page(200, 100).Layer("Cut");
-  doc.Path("box", {Straight(10, 90), Straight(50, 90), Straight(50, 70), Straight(10, 70)}, true);
+  doc.Path("box",
+           {standin::CornerPoint(10, 90), standin::CornerPoint(50, 90),
+            standin::CornerPoint(50, 70), standin::CornerPoint(10, 70)},
+           true);
   AIPathSegment start{}, end{};
   start.p = start.in = {100, 50};
   start.out = {100, 70};
@@ -47,7 +44,7 @@ TEST_F(KwhostRun, CutFileOfAnImportedDrawingEqualsTheOneOfTheDrawingBuiltByHand)
   const std::string imported = ReadFile(CutFilePath(run.out));
   ASSERT_FALSE(imported.empty()) << run.out << run.err;
 
-  const std::string log = (folder_ / "activity.log").string();
+  const std::string log = (Folder() / "activity.log").string();
   {
     const standin::ScopedEnvironment activityLog("KW_ACTIVITY_LOG", log);
     standin::Host host;

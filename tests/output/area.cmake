@@ -1,5 +1,4 @@
 # The cut file writer and the launcher, tested directly; the receiver reads back what they wrote
 # and stands in for the cutting application.
 kw_test_area(output kw_plugin_objects kw_standin kw_cutfile_reader)
-target_compile_definitions(tests_output PRIVATE KW_RECEIVER_PROGRAM="$<TARGET_FILE:kwreceiver>")
-add_dependencies(tests_output kwreceiver)
+kw_test_uses_receiver(output)

@@ -21,7 +21,7 @@ class CutFileTest : public OutputTest {
  protected:
   void SetUp() override {
     OutputTest::SetUp();
-    path_ = scratch_ / "~KW1A.TMP";
+    path_ = Scratch() / "~KW1A.TMP";
     std::snprintf(gCutFilePath, sizeof gCutFilePath, "%s", path_.c_str());
     sAIPreference = nullptr;
     Run([] { LoadSettings(); });
@@ -65,8 +65,9 @@ TEST_F(CutFileTest, MatchesTheGoldenFilesByteForByte) {
     std::vector<FakePath> paths;
   };
   FakePath closedOne{{{{10, 20}, {7.5f, 20}, {12.5f, 20}, 0}}, true};
-  FakePath openOne{{Corner(10, 20)}, false};
-  FakePath rectangle{{Corner(0, 0), Corner(100, 0), Corner(100, 50), Corner(0, 50)}, true};
+  FakePath openOne{{CornerPoint(10, 20)}, false};
+  FakePath rectangle{
+      {CornerPoint(0, 0), CornerPoint(100, 0), CornerPoint(100, 50), CornerPoint(0, 50)}, true};
   const Case cases[] = {{"no_paths.cut", {}},
                         {"open_one_segment.cut", {openOne}},
                         {"closed_one_segment.cut", {closedOne}},
@@ -96,11 +97,11 @@ TEST_F(CutFileTest, CropMarkCommentCarriesTheSettingsInPoints) {
 
 TEST_F(CutFileTest, OffsetIsAddedInDoubleAndPrintedWithoutRoundingBack) {
   // 2^20 + 1/16 is no float: a float sum would print 1048576.000000.
-  fake_.Add({{Corner(1048576.0f, -0.0f)}, false});
+  fake_.Add({{CornerPoint(1048576.0f, -0.0f)}, false});
   EXPECT_EQ(Write(false, 0.0625f, 0.0f),
             std::string(kHeader) + "u\r\n1048576.062500 0.000000 m\r\nS\r\nU\r\n" + kTrailer);
   // Negative zero and a tiny negative value keep their sign, as "%lf" prints them.
-  fake_.paths = {FakePath{{Corner(-0.0f, -1e-9f)}, false}};
+  fake_.paths = {FakePath{{CornerPoint(-0.0f, -1e-9f)}, false}};
   EXPECT_EQ(Write(false, -0.0f, 0.0f),
             std::string(kHeader) + "u\r\n-0.000000 -0.000000 m\r\nS\r\nU\r\n" + kTrailer);
 }
@@ -118,7 +119,7 @@ TEST_F(CutFileTest, CurveLinesTakeOutHandleInHandleAndAnchor) {
 
 TEST_F(CutFileTest, LinesLongerThanAHundredBytesAreWrittenWhole) {
   const float far = 3.0e38f;
-  fake_.Add({{Corner(0, 0), Corner(far, -far)}, false});
+  fake_.Add({{CornerPoint(0, 0), CornerPoint(far, -far)}, false});
   const auto file = Parsed(Write(false));
   ASSERT_EQ(file.paths.size(), 1u);
   ASSERT_EQ(file.paths[0].curves.size(), 1u);
@@ -132,7 +133,8 @@ TEST_F(CutFileTest, PathsTheHostCannotDescribeAreLeftOut) {
     FakePath path;
     bool refuseSecondBlock = false;
   };
-  const std::vector<AIPathSegment> square = {Corner(0, 0), Corner(1, 0), Corner(1, 1)};
+  const std::vector<AIPathSegment> square = {CornerPoint(0, 0), CornerPoint(1, 0),
+                                             CornerPoint(1, 1)};
   const Case cases[] = {{"count fails", {square, true, true}},
                         {"segments fail", {square, true, false, true}},
                         {"closed flag fails", {square, true, false, false, true}},
@@ -140,7 +142,8 @@ TEST_F(CutFileTest, PathsTheHostCannotDescribeAreLeftOut) {
                         {"no segment array", {square, true}, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    fake_.paths = {FakePath{{Corner(5, 5)}, false}, c.path, FakePath{{Corner(6, 6)}, false}};
+    fake_.paths = {FakePath{{CornerPoint(5, 5)}, false}, c.path,
+                   FakePath{{CornerPoint(6, 6)}, false}};
     // The first path's block is allocated and freed; the host refuses the next.
     if (c.refuseSecondBlock) host_.Gate().FailCall(3, kOutOfMemoryErr);
     const auto file = Parsed(Write(false));
@@ -156,7 +159,7 @@ TEST_F(CutFileTest, LargeFilesComeOutTheSameWhenWrittenInPieces) {
   std::string expected = kHeader;
   for (int i = 0; i < 3000; ++i) {
     const auto x = static_cast<AIReal>(i);
-    fake_.Add({{Corner(x, 0), Corner(x, 1)}, false});
+    fake_.Add({{CornerPoint(x, 0), CornerPoint(x, 1)}, false});
     char block[200];
     std::snprintf(block, sizeof block, "u\r\n%lf %lf m\r\n%lf %lf %lf %lf %lf %lf c\r\nS\r\nU\r\n",
                   static_cast<double>(x), 0.0, static_cast<double>(x), 0.0, static_cast<double>(x),
@@ -171,7 +174,7 @@ TEST_F(CutFileTest, LargeFilesComeOutTheSameWhenWrittenInPieces) {
 }
 
 TEST_F(CutFileTest, SegmentArrayHasRoomForTheClosingCopy) {
-  fake_.Add({{Corner(0, 0), Corner(1, 0), Corner(1, 1), Corner(0, 1)}, true});
+  fake_.Add({{CornerPoint(0, 0), CornerPoint(1, 0), CornerPoint(1, 1), CornerPoint(0, 1)}, true});
   Write(false);
   EXPECT_EQ(fake_.blocksDuringSegments,
             std::vector<std::string>{"SP Blocks \"test\" (" +
@@ -179,7 +182,7 @@ TEST_F(CutFileTest, SegmentArrayHasRoomForTheClosingCopy) {
 }
 
 TEST_F(CutFileTest, SecondRunReplacesTheFirstUnderTheSameName) {
-  fake_.Add({{Corner(0, 0), Corner(1, 0), Corner(1, 1), Corner(0, 1)}, true});
+  fake_.Add({{CornerPoint(0, 0), CornerPoint(1, 0), CornerPoint(1, 1), CornerPoint(0, 1)}, true});
   Write(true);
   fake_.paths.clear();
   EXPECT_EQ(Write(false), std::string(kHeader) + kTrailer);

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <thread>
 
 #include "output/command_line.h"
 #include "output_fixture.h"
@@ -46,7 +45,7 @@ class LauncherTest : public OutputTest {
     OutputTest::TearDown();
   }
   void Register(const char* root, const std::string& value) {
-    WriteFile(scratch_ / root / kKeyFile, "Path=" + value + "\r\n");
+    WriteFile(Scratch() / root / kKeyFile, "Path=" + value + "\r\n");
   }
   std::string Found() {
     std::strcpy(gApplicationPath, "stale");
@@ -61,7 +60,7 @@ TEST_F(LauncherTest, CurrentUserWinsThenMachineThenFallback) {
   EXPECT_EQ(Found(), "/opt/machine/cut");
   Register("user", "/home/user/cut");
   EXPECT_EQ(Found(), "/home/user/cut");
-  std::filesystem::remove_all(scratch_ / "machine");
+  std::filesystem::remove_all(Scratch() / "machine");
   EXPECT_EQ(Found(), "/home/user/cut");
 }
 
@@ -92,7 +91,7 @@ TEST_F(LauncherTest, UnreadableValuesFallThrough) {
 TEST_F(LauncherTest, CutFileNameIsANewEmptyFileInTheTemporaryFolder) {
   Run([] { CreateCutFileName(); });
   const std::filesystem::path path = gCutFilePath;
-  EXPECT_EQ(path.parent_path(), scratch_ / "temp");
+  EXPECT_EQ(path.parent_path(), Scratch() / "temp");
   EXPECT_EQ(path.filename().string().rfind("~KW", 0), 0u) << path;
   EXPECT_EQ(path.extension(), ".TMP");
   EXPECT_TRUE(std::filesystem::is_regular_file(path));
@@ -141,9 +140,7 @@ TEST_F(LauncherTest, TheMessageIsAlwaysTerminatedAndEmptyWhenItCannotBeRead) {
 }
 
 TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
-  const auto report = scratch_ / "report.txt";
-  SetEnv("KW_RECEIVER_REPORT", report.string());
-  Register("user", KW_RECEIVER_PROGRAM);
+  Folder().ExpectReceiver(KW_RECEIVER_PROGRAM);
   Found();
   Run([] { CreateCutFileName(); });
   WriteFile(gCutFilePath, ReadFile(std::string(KW_TEST_DATA_DIR) + "/cutfiles/crop_marks.cut"));
@@ -151,11 +148,7 @@ TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
   EXPECT_TRUE(fake_.alerts.empty());
 
   // The plug-in does not wait; the receiver writes its report when it is done.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!std::filesystem::exists(report) && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  const std::string text = ReadFile(report);
+  const std::string text = Folder().WaitForReport(std::chrono::seconds(20));
   EXPECT_NE(text.find(std::string("arguments: -i ") + gCutFilePath + "\n"), std::string::npos)
       << text;
   EXPECT_NE(text.find("status: ok\n"), std::string::npos) << text;
@@ -163,7 +156,7 @@ TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
 }
 
 TEST_F(LauncherTest, AProgramThatCannotStartIsNotReported) {
-  Register("user", (scratch_ / "no-such-program").string());
+  Register("user", (Scratch() / "no-such-program").string());
   Found();
   Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
   EXPECT_TRUE(fake_.alerts.empty());

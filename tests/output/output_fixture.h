@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,14 +17,12 @@
 #include "hostapi/suites.h"
 #include "plugin/host_suites.h"
 #include "standin/core/host.h"
+#include "standin/scenario/shapes.h"
 #include "support/scratch_folder.h"
 
 namespace output_test {
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test_support::ReadFile;
 
 inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   std::filesystem::create_directories(path.parent_path());
@@ -41,9 +38,7 @@ struct FakePath {
   bool failClosed = false;
 };
 
-inline AIPathSegment Corner(float h, float v) {
-  return {{h, v}, {h, v}, {h, v}, 1};
-}
+using standin::CornerPoint;
 
 // The paths and document the suite doubles answer from.
 struct FakeHost {
@@ -156,7 +151,6 @@ class OutputTest : public ::testing::Test {
     sADMBasic = &basicSuite_;
 
     folder_.emplace("kw-output", "temp");
-    scratch_ = folder_->Path();
     SetEnv("KW_PLATFORM_FAIL", std::nullopt);
   }
 
@@ -184,7 +178,9 @@ class OutputTest : public ::testing::Test {
   AIPathSuite pathSuite_{};
   AIDocumentSuite documentSuite_{};
   ADMBasicSuite basicSuite_{};
-  std::filesystem::path scratch_;  // TMPDIR is its "temp"; the registry roots are inside
+  // The test's folder: TMPDIR is its "temp", and the registry roots are inside.
+  test_support::ScratchFolder& Folder() { return *folder_; }
+  const std::filesystem::path& Scratch() const { return folder_->Path(); }
 
  private:
   std::optional<test_support::ScratchFolder> folder_;

@@ -369,7 +369,7 @@ TEST_F(PaletteButtonsTest, HelpOpensTheHelpFileBesideTheModule) {
   for (const auto& [japanese, file] :
        {std::pair{false, "KWAIPin_e.chm"}, {true, "KWAIPin_j.chm"}}) {
     SCOPED_TRACE(file);
-    std::filesystem::remove(scratch_ / "shell.log");
+    std::filesystem::remove(Scratch() / "shell.log");
     Host host(InLanguage(japanese));
     const ADMDialogRef palette = Start(host);
     ASSERT_NE(palette, nullptr);
@@ -384,7 +384,7 @@ TEST_F(PaletteButtonsTest, HelpOpensTheHelpFileBesideTheModule) {
 // A module path longer than the plug-in's path buffer cannot name the help file beside it.
 TEST_F(PaletteButtonsTest, HelpBesideAModuleWithAnOverlongPathOpensNothing) {
   namespace fs = std::filesystem;
-  fs::path folder = scratch_;
+  fs::path folder = Scratch();
   while (folder.string().size() < 600) folder /= std::string(100, 'f');
   fs::create_directories(folder);
   const fs::path module = fs::path(KW_PLUGIN_MODULE_PATH);

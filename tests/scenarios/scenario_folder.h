@@ -15,23 +15,25 @@
 
 namespace kwtest {
 
+using test_support::ReadFile;
+
 class ScenarioFolder : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
   // Names the receiver as the cutting application in the user's registry.
-  void RegisterReceiver() const;
-  std::filesystem::path Report() const { return scratch_ / "report.txt"; }
+  void RegisterReceiver();
+  std::filesystem::path Report() const { return folder_->ReceiverReport(); }
   // Waits up to 20 s for the receiver's report.
   bool WaitForReport() const;
   // The cut file the plug-in created in the temporary folder, or empty.
   std::filesystem::path CutFile() const;
   // The paths the plug-in asked the shell to open, in order.
   std::vector<std::string> ShellOpened() const;
-  static std::string ReadFile(const std::filesystem::path& path);
 
-  std::filesystem::path scratch_;
+  // The scenario's own folder; also the temporary folder.
+  const std::filesystem::path& Scratch() const { return folder_->Path(); }
 
  private:
   std::optional<test_support::ScratchFolder> folder_;

@@ -16,6 +16,7 @@ namespace {
 
 using standin::DrawOp;
 using standin::DrawOpKind;
+using test_support::ReadFile;
 
 constexpr char kPaletteName[] = "KerfworksPluginDialog";
 constexpr char kCutMark[] = "KerfworksCutMark";

@@ -5,17 +5,26 @@
 
 #include <stdlib.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "standin/core/environment.h"
 
 namespace test_support {
+
+// The whole file, or empty when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class ScratchFolder {
  public:
@@ -49,6 +58,23 @@ class ScratchFolder {
     const std::filesystem::path key = path_ / "user/Software/Talvex/Kerfworks/Folder.reg";
     std::filesystem::create_directories(key.parent_path());
     std::ofstream(key, std::ios::binary) << "Path=" << program << "\n";
+  }
+
+  // Where the receiver, started as the cutting application, writes its report.
+  std::filesystem::path ReceiverReport() const { return path_ / "report.txt"; }
+  // Registers the receiver `program` and has it report into the folder.
+  void ExpectReceiver(const std::string& program) {
+    Set("KW_RECEIVER_REPORT", ReceiverReport().string());
+    RegisterCuttingApplication(program);
+  }
+  // The receiver's report once it is there (the receiver writes it whole), or empty after `wait`.
+  std::string WaitForReport(std::chrono::milliseconds wait) const {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (!std::filesystem::exists(ReceiverReport()) &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return ReadFile(ReceiverReport());
   }
 
  private:

@@ -1,7 +1,6 @@
 # The Windows programs: the real platform calls and the real DLL, run under Wine.
 kw_test_area(windows kw_standin kw_plugin_objects)
-target_compile_definitions(tests_windows PRIVATE KW_RECEIVER_PROGRAM="$<TARGET_FILE:kwreceiver>")
-add_dependencies(tests_windows kwreceiver)
+kw_test_uses_receiver(windows)
 
 # The module as the drawing application meets it, read back from the PE file. The check must also
 # be able to fail: a program that is no plug-in is refused.
