@@ -21,7 +21,8 @@ class PluginHostTest : public ::testing::Test {
  protected:
   PluginHostTest() : host_(NoModule()) {}
   // A host of other options (the plug-in's compiled resources, say); a module is still not loaded.
-  explicit PluginHostTest(standin::HostOptions options) : host_(Without(std::move(options))) {}
+  explicit PluginHostTest(standin::HostOptions options)
+      : host_(WithoutModule(std::move(options))) {}
 
   void SetUp() override {
     sSPBasic = host_.BasicSuite();  // as the message being handled would hand it over
@@ -52,11 +53,11 @@ class PluginHostTest : public ::testing::Test {
   standin::Host host_;
 
  private:
-  static standin::HostOptions Without(standin::HostOptions options) {
+  static standin::HostOptions WithoutModule(standin::HostOptions options) {
     options.modulePath.clear();
     return options;
   }
-  static standin::HostOptions NoModule() { return Without({}); }
+  static standin::HostOptions NoModule() { return WithoutModule({}); }
 
   struct Slot {
     const char* name;
