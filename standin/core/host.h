@@ -64,6 +64,7 @@ class Host {
   SPPluginRef PluginRef() const;
   // Only for a host made with a module.
   const PluginModule& Module() const { return *module_; }
+  bool HasModule() const { return module_ != nullptr; }
   SPBasicSuite* BasicSuite();
 
   // Runs `body` as the host calling into the plug-in (a callback of a dialog, say): suite calls

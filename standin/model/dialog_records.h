@@ -71,6 +71,9 @@ struct ItemRecord {
   ADMItemTrackProc trackProc = nullptr;
   ADMListRef list = nullptr;
   int invalidations = 0;
+  // Of those, the plug-in's own requests (Invalidate), apart from the host's repaints after moves
+  // and changes.
+  int invalidateCalls = 0;
   bool needsRedraw = true;
 };
 

@@ -163,6 +163,7 @@ std::int32_t DialogSystem::RunModal(DialogRequest request, const std::string& ca
   ModalRun run;
   run.name = request.name;
   run.resourceId = request.resourceId;
+  run.style = request.style;
   RunScript(ref, run);
   DialogRecord* dialog = dialogs_.Find(ref);
   if (dialog != nullptr && !dialog->modalResult) {
@@ -173,8 +174,13 @@ std::int32_t DialogSystem::RunModal(DialogRequest request, const std::string& ca
     run.result = *dialog->modalResult;
     for (ADMItemRef item : dialog->items) {
       const ItemRecord* record = items_.Find(item);
-      if (record != nullptr && record->id != kUnnamedItemId)
-        run.closingTexts[record->id] = record->text;
+      if (record == nullptr || record->id == kUnnamedItemId) continue;
+      run.closingTexts[record->id] = record->text;
+      run.closingItems.emplace(record->id, *record);
+      if (const ListRecord* list = lists_.Find(record->list)) {
+        const EntryRecord* active = entries_.Find(ActiveEntry(*list));
+        run.closingLists[record->id] = {list->menuId, active == nullptr ? -1 : active->index};
+      }
     }
     Destroy(ref, call);
   }
@@ -231,6 +237,7 @@ void DialogSystem::Destroy(ADMDialogRef ref, const std::string& call) {
     return;
   }
   dialog->destroying = true;
+  destroyed_.push_back(*dialog);
   if (ADMDialogDestroyProc proc = dialog->destroyProc) {
     host_.AsHostCall([&] { proc(ref); });
   }

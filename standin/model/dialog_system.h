@@ -42,10 +42,17 @@ struct DialogRequest {
   bool modal = false;
 };
 
+// A list item's state as a modal run ended: the menu it was filled from and the chosen entry.
+struct ClosingList {
+  int menuId = 0;
+  int activeIndex = -1;  // -1: none chosen
+};
+
 // One modal run as it happened.
 struct ModalRun {
   std::string name;
   int resourceId = 0;
+  std::int32_t style = 0;
   std::int32_t result = -1;
   int stepsRun = 0;
   bool cancelledForLackOfScript = false;
@@ -53,6 +60,9 @@ struct ModalRun {
   // order, and the text of every item with an id of its own as the run ended.
   std::vector<std::pair<int, DrawerRecord>> paints;
   std::map<int, std::string> closingTexts;
+  // The same items whole (values, limits, styles, callbacks), and those with a list, its state.
+  std::map<int, ItemRecord> closingItems;
+  std::map<int, ClosingList> closingLists;
 };
 
 class DialogSystem {
@@ -90,6 +100,9 @@ class DialogSystem {
   // Runs the destroy callback, then destroys the dialog with its items, lists and icons.
   void Destroy(ADMDialogRef dialog, const std::string& call);
   void EndModal(ADMDialogRef dialog, std::int32_t itemId, const std::string& call);
+  // Every dialog destroyed so far, as the host found it when it began destroying it: what the
+  // plug-in had left installed then (its destroy callback ran next, if one was left).
+  const std::vector<DialogRecord>& DestroyedDialogs() const { return destroyed_; }
   // The first item with `id`, or null.
   ADMItemRef ItemById(ADMDialogRef dialog, int id) const;
   ASRect LocalRect(const DialogRecord& dialog) const;
@@ -157,6 +170,7 @@ class DialogSystem {
   HandleTable<ADMDrawerRef, DrawerRecord> drawers_;
   std::deque<ModalScript> scripts_;
   std::vector<ModalRun> modalRuns_;
+  std::vector<DialogRecord> destroyed_;
   std::vector<std::string> scriptErrors_;
 };
 

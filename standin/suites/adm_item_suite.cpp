@@ -139,7 +139,10 @@ void KW_API SetBoundsRect(ADMItemRef item, const ASRect* bounds) {
 
 void KW_API Invalidate(ADMItemRef item) {
   KW_GATE_OR(kSuite, "Invalidate", );
-  if (ItemRecord* record = Find(item, "Invalidate")) System().Invalidate(*record);
+  if (ItemRecord* record = Find(item, "Invalidate")) {
+    ++record->invalidateCalls;
+    System().Invalidate(*record);
+  }
 }
 
 void KW_API SetUnits(ADMItemRef item, int32_t units) {

@@ -41,7 +41,10 @@ ASErr KW_API GetAccessInstanceHandle(SPAccessRef access, void** instance) {
   if (instance != nullptr) *instance = nullptr;
   KW_GATE(kSuite, "GetAccessInstanceHandle");
   if (access != &gAccess || instance == nullptr) return kBadParameterErr;
-  *instance = Host::Current().Module().Handle();
+  // Without a module the plug-in's code is linked into the host's own program, whose handle is
+  // the null one (as Windows names the process's own module).
+  Host& host = Host::Current();
+  *instance = host.HasModule() ? host.Module().Handle() : nullptr;
   return kNoErr;
 }
 

@@ -49,13 +49,14 @@ class CutCommandTest : public test_support::PluginHostTest {
     Run([] { LoadSettings(); });
     basic_.GetIndexedString = &GetIndexedString;
     basic_.ErrorAlert = &ErrorAlert;
+    hostBasic_ = sADMBasic;  // the double answers instead, and the host's is given back
     sADMBasic = &basic_;
     gAlerts.clear();
     RegisterReceiver(true);
   }
 
   void TearDown() override {
-    sADMBasic = nullptr;
+    sADMBasic = hostBasic_;
     PluginHostTest::TearDown();
     folder_.reset();
   }
@@ -115,6 +116,7 @@ class CutCommandTest : public test_support::PluginHostTest {
 
   std::optional<DocumentBuilder> document_;
   ADMBasicSuite basic_{};
+  const ADMBasicSuite* hostBasic_ = nullptr;
   std::optional<test_support::ScratchFolder> folder_;
 };
 

@@ -1,2 +1,2 @@
-#The palette is plug - in code, driven directly against a recording fake of the host's suites.
-kw_test_area(palette kw_plugin_objects)
+# The palette is plug-in code, driven directly over the stand-in host's suites and dialog model.
+kw_test_area(palette kw_plugin_objects kw_standin)

@@ -3,97 +3,114 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
+#include "palette_fixture.h"
 
+namespace palette_test {
 namespace {
 
-class CropMarksDialogTest : public ::testing::Test {
+class CropMarksDialogTest : public PaletteHostTest {
  protected:
   void SetUp() override {
-    fake::Install();
-    LoadSettings();
+    PaletteHostTest::SetUp();
+    Run([] { LoadSettings(); });
   }
-  void TearDown() override { EXPECT_TRUE(fake::The().misuse.empty()); }
 
-  // Runs the dialog with `script` acting as the user; returns the closing item.
-  int32_t Run(std::function<int32_t(fake::Dialog&)> script) {
-    fake::The().modalScript = std::move(script);
-    return RunCropMarksDialog(fake::PluginRef());
+  // Runs the dialog with `script` acting as the user; returns the run as the host saw it.
+  standin::ModalRun RunDialog(standin::ModalScript script) {
+    host_.Dialogs().QueueModalScript(std::move(script));
+    int32_t closing = -1;
+    Run([&] { closing = RunCropMarksDialog(host_.PluginRef()); });
+    if (host_.Dialogs().ModalRuns().empty()) return {};
+    standin::ModalRun run = host_.Dialogs().ModalRuns().back();
+    EXPECT_EQ(closing, run.result);
+    return run;
   }
-  static void PressOk(fake::Dialog& d) {
-    fake::NotifyItem(d.At(kCropOkButton), "ADM User Changed Notifier");
+
+  // The pictures the dialog's picture item drew, in order (opening, then after each step).
+  static std::vector<int> Pictures(const standin::ModalRun& run) {
+    std::vector<int> out;
+    for (const auto& [item, drawing] : run.paints) {
+      if (item != kCropPictureItem) continue;
+      for (const standin::DrawOp& op : drawing.ops) {
+        if (op.kind == standin::DrawOpKind::kPicture) out.push_back(op.pictureId);
+      }
+    }
+    return out;
   }
 };
 
 TEST_F(CropMarksDialogTest, OpensWithTheCurrentSettingsInMillimetres) {
   gCropMarkSettings = {1500, 2000, 17000, 21000, 3};
-  Run([](fake::Dialog& d) {
-    EXPECT_EQ(d.At(kCropMachineTypePopup).menuId, 702);
-    EXPECT_EQ(d.At(kCropMachineTypePopup).activeEntry, 3);
-    struct Expect {
-      int32_t id;
-      float value, minimum, maximum;
-    };
-    for (const Expect& e :
-         {Expect{kCropLeftMarginField, 15, 0, 50}, Expect{kCropBottomMarginField, 20, 0, 50},
-          Expect{kCropHorzDistanceField, 170, 50, 1616},
-          Expect{kCropVertDistanceField, 210, 50, 3200}}) {
-      const fake::Item& field = d.At(e.id);
-      EXPECT_FLOAT_EQ(field.value, e.value) << e.id;
-      EXPECT_FLOAT_EQ(field.minimum, e.minimum) << e.id;
-      EXPECT_FLOAT_EQ(field.maximum, e.maximum) << e.id;
-      EXPECT_EQ(field.units, 0);
-    }
-    EXPECT_EQ(d.At(kCropPictureItem).style, 1);
-    EXPECT_NE(d.At(kCropPictureItem).draw, nullptr);
-    return kCropCancelButton;
-  });
+  const standin::ModalRun run = RunDialog(standin::ModalScript().Press(kCropCancelButton));
+  EXPECT_EQ(run.closingLists.at(kCropMachineTypePopup).menuId, 702);
+  EXPECT_EQ(run.closingLists.at(kCropMachineTypePopup).activeIndex, 3);
+  struct Expect {
+    int32_t id;
+    float value, minimum, maximum;
+  };
+  for (const Expect& e :
+       {Expect{kCropLeftMarginField, 15, 0, 50}, Expect{kCropBottomMarginField, 20, 0, 50},
+        Expect{kCropHorzDistanceField, 170, 50, 1616},
+        Expect{kCropVertDistanceField, 210, 50, 3200}}) {
+    const standin::ItemRecord& field = run.closingItems.at(e.id);
+    EXPECT_FLOAT_EQ(field.value, e.value) << e.id;
+    ASSERT_TRUE(field.minValue && field.maxValue) << e.id;
+    EXPECT_FLOAT_EQ(*field.minValue, e.minimum) << e.id;
+    EXPECT_FLOAT_EQ(*field.maxValue, e.maximum) << e.id;
+    EXPECT_EQ(field.units, 0);
+  }
+  EXPECT_EQ(run.closingItems.at(kCropPictureItem).style, 1);
+  EXPECT_EQ(run.closingItems.at(kCropPictureItem).drawProc, &CropMarksPictureDrawProc);
+  EXPECT_EQ(Pictures(run), std::vector<int>{1016});
 }
 
 TEST_F(CropMarksDialogTest, ModelChangeLoadsItsDefaultsAndEditsAreLost) {
-  Run([](fake::Dialog& d) {
-    d.At(kCropLeftMarginField).value = 33;
-    fake::Choose(d.At(kCropMachineTypePopup), 4);  // MB-2
-    EXPECT_FLOAT_EQ(d.At(kCropLeftMarginField).value, 10);
-    EXPECT_EQ(gCropMarksWorkingCopy.machineType, 4);
-    fake::Choose(d.At(kCropMachineTypePopup), 3);  // MB-1
-    EXPECT_FLOAT_EQ(d.At(kCropLeftMarginField).value, 15);
-    EXPECT_FLOAT_EQ(d.At(kCropBottomMarginField).value, 20);
-    EXPECT_FLOAT_EQ(d.At(kCropHorzDistanceField).value, 170);
-    EXPECT_FLOAT_EQ(d.At(kCropVertDistanceField).value, 210);
-    EXPECT_EQ(d.At(kCropPictureItem).invalidations, 2);
-    return kCropCancelButton;
-  });
+  const standin::ModalRun mb2 = RunDialog(standin::ModalScript()
+                                              .Set(kCropLeftMarginField, 33)
+                                              .Pick(kCropMachineTypePopup, 4)  // MB-2
+                                              .Press(kCropCancelButton));
+  EXPECT_FLOAT_EQ(mb2.closingItems.at(kCropLeftMarginField).value, 10);
+  EXPECT_EQ(gCropMarksWorkingCopy.machineType, 4);
+
+  const standin::ModalRun back = RunDialog(standin::ModalScript()
+                                               .Pick(kCropMachineTypePopup, 4)
+                                               .Pick(kCropMachineTypePopup, 3)  // MB-1
+                                               .Press(kCropCancelButton));
+  EXPECT_FLOAT_EQ(back.closingItems.at(kCropLeftMarginField).value, 15);
+  EXPECT_FLOAT_EQ(back.closingItems.at(kCropBottomMarginField).value, 20);
+  EXPECT_FLOAT_EQ(back.closingItems.at(kCropHorzDistanceField).value, 170);
+  EXPECT_FLOAT_EQ(back.closingItems.at(kCropVertDistanceField).value, 210);
+  // Each pick invalidated the picture once: it was painted as the dialog opened and after each.
+  EXPECT_EQ(back.closingItems.at(kCropPictureItem).invalidateCalls, 2);
+  EXPECT_EQ(Pictures(back), (std::vector<int>{1016, 132, 1016}));
 }
 
 TEST_F(CropMarksDialogTest, CancelKeepsTheCurrentSettings) {
   const CropMarkSettings before = gCropMarkSettings;
-  EXPECT_EQ(Run([](fake::Dialog& d) {
-              fake::Choose(d.At(kCropMachineTypePopup), 0);
-              return kCropCancelButton;
-            }),
-            kCropCancelButton);
+  const standin::ModalRun run =
+      RunDialog(standin::ModalScript().Pick(kCropMachineTypePopup, 0).Press(kCropCancelButton));
+  EXPECT_EQ(run.result, kCropCancelButton);
   EXPECT_EQ(gCropMarkSettings.leftMargin, before.leftMargin);
   EXPECT_EQ(gCropMarkSettings.machineType, before.machineType);
-  EXPECT_EQ(fake::The().matchingArtRequests, 0);
+  EXPECT_EQ(Calls(kAIMatchingArtSuite, "GetMatchingArt"), 0);
 }
 
 TEST_F(CropMarksDialogTest, OkStoresTheFieldsInHundredthsAndTheModel) {
-  Run([](fake::Dialog& d) {
-    fake::Choose(d.At(kCropMachineTypePopup), 5);
-    d.At(kCropLeftMarginField).value = 12.345f;
-    d.At(kCropBottomMarginField).value = 0;
-    PressOk(d);
-    return kCropOkButton;
-  });
+  const standin::ModalRun run = RunDialog(standin::ModalScript()
+                                              .Pick(kCropMachineTypePopup, 5)
+                                              .Set(kCropLeftMarginField, 12.345f)
+                                              .Set(kCropBottomMarginField, 0)
+                                              .Press(kCropOkButton));
+  EXPECT_EQ(run.result, kCropOkButton);
   EXPECT_EQ(gCropMarkSettings.leftMargin, 1235);
   EXPECT_EQ(gCropMarkSettings.bottomMargin, 0);
   EXPECT_EQ(gCropMarkSettings.horzDistance, 17000);
   EXPECT_EQ(gCropMarkSettings.vertDistance, 21500);
   EXPECT_EQ(gCropMarkSettings.machineType, 5);
   // No document: the settings are kept, no crop marks are touched.
-  EXPECT_EQ(fake::The().matchingArtRequests, 0);
-  EXPECT_EQ(fake::The().contextPushes, fake::The().contextPops);
+  EXPECT_EQ(Calls(kAIMatchingArtSuite, "GetMatchingArt"), 0);
+  EXPECT_EQ(host_.App().contextPushes, 1);
+  EXPECT_EQ(host_.App().openContexts, 0);
 }
 
 TEST_F(CropMarksDialogTest, PictureFollowsTheMachineType) {
@@ -105,12 +122,10 @@ TEST_F(CropMarksDialogTest, PictureFollowsTheMachineType) {
 
 TEST_F(CropMarksDialogTest, UnknownStoredModelShowsNoEntryAndOkKeepsIt) {
   gCropMarkSettings.machineType = 9;
-  Run([](fake::Dialog& d) {
-    EXPECT_EQ(d.At(kCropMachineTypePopup).activeEntry, -1);
-    PressOk(d);
-    return kCropOkButton;
-  });
+  const standin::ModalRun run = RunDialog(standin::ModalScript().Press(kCropOkButton));
+  EXPECT_EQ(run.closingLists.at(kCropMachineTypePopup).activeIndex, -1);
   EXPECT_EQ(gCropMarkSettings.machineType, 9);
 }
 
 }  // namespace
+}  // namespace palette_test

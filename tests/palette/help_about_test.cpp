@@ -2,28 +2,22 @@
 #include "palette/help_about.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "fake_host.h"
+#include "palette_fixture.h"
 #include "platform/platform.h"
 
+namespace palette_test {
 namespace {
 
-class HelpTest : public ::testing::Test {
+class HelpTest : public PaletteHostTest {
  protected:
-  void SetUp() override {
-    fake::Install();
-    log_ = std::string(KW_BINARY_DIR) + "/palette_help_shell.log";
-    std::remove(log_.c_str());
-    setenv("KW_SHELL_LOG", log_.c_str(), 1);
-  }
+  HelpTest() { std::remove(log_.c_str()); }
   void TearDown() override {
-    unsetenv("KW_SHELL_LOG");
-    unsetenv("KW_PLATFORM_FAIL");
+    PaletteHostTest::TearDown();
     std::remove(log_.c_str());
   }
   std::string Logged() const {
@@ -32,7 +26,14 @@ class HelpTest : public ::testing::Test {
     std::getline(in, line);
     return line;
   }
-  std::string log_;
+  ASErr Open() {
+    ASErr result = -1;
+    Run([&] { result = OpenHelp(host_.PluginRef()); });
+    return result;
+  }
+
+  const std::string log_ = std::string(KW_BINARY_DIR) + "/palette_help_shell.log";
+  standin::ScopedEnvironment shellLog_{"KW_SHELL_LOG", log_};
 };
 
 TEST_F(HelpTest, OpensTheHelpFileBesideThePluginFile) {
@@ -40,29 +41,36 @@ TEST_F(HelpTest, OpensTheHelpFileBesideThePluginFile) {
   ASSERT_GT(platform::GetModulePath(nullptr, module, sizeof module), 0u);
   std::string expected(module);
   expected = expected.substr(0, expected.find_last_of('/') + 1) + "KWAIPin_e.chm";
-  EXPECT_EQ(OpenHelp(fake::PluginRef()), kNoErr);
+  EXPECT_EQ(Open(), kNoErr);
   EXPECT_EQ(Logged(), expected);
 }
 
 TEST_F(HelpTest, JapaneseNameComesFromTheStringResource) {
-  fake::The().strings[{16232, 0}] = "KWAIPin_j.chm";
-  OpenHelp(fake::PluginRef());
+  host_.SetJapanese(true);
+  Open();
   const std::string logged = Logged();
+  ASSERT_GE(logged.size(), 13u);
   EXPECT_EQ(logged.substr(logged.size() - 13), "KWAIPin_j.chm");
 }
 
 TEST_F(HelpTest, NoPluginPathOpensNothing) {
-  setenv("KW_PLATFORM_FAIL", "module", 1);
-  EXPECT_EQ(OpenHelp(fake::PluginRef()), kNoErr);
+  const standin::ScopedEnvironment fail("KW_PLATFORM_FAIL", "module");
+  EXPECT_EQ(Open(), kNoErr);
   EXPECT_EQ(Logged(), "");
 }
 
-TEST(AboutTest, RunsDialog16080Modally) {
-  fake::Install();
-  ShowAbout(fake::PluginRef());
-  EXPECT_EQ(fake::The().modalRuns, std::vector<std::string>{"kerfworks-About"});
-  EXPECT_EQ(fake::The().dialogs.back()->resourceId, 16080);
-  EXPECT_TRUE(fake::The().dialogs.back()->destroyed);
+using AboutTest = PaletteHostTest;
+
+TEST_F(AboutTest, RunsDialog16080Modally) {
+  host_.Dialogs().QueueModalScript(standin::ModalScript().Press(1));
+  Run([&] { ShowAbout(host_.PluginRef()); });
+  const auto& runs = host_.Dialogs().ModalRuns();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].name, "kerfworks-About");
+  EXPECT_EQ(runs[0].resourceId, 16080);
+  EXPECT_EQ(runs[0].result, 1);
+  EXPECT_TRUE(host_.Dialogs().LiveDialogs().empty());
 }
 
 }  // namespace
+}  // namespace palette_test

@@ -175,6 +175,10 @@ TEST_F(DialogTest, HostCloseRunsTheDestroyCallbackAndADestroyFromInsideIsRecorde
   EXPECT_TRUE(user.Close(palette));
   EXPECT_EQ(destroyed, 1);
   EXPECT_EQ(user.Dialog(palette), nullptr);
+  // Kept as the host found it: the callback that then ran was still installed.
+  ASSERT_EQ(host.Dialogs().DestroyedDialogs().size(), 1u);
+  EXPECT_EQ(host.Dialogs().DestroyedDialogs()[0].name, "Palette");
+  EXPECT_EQ(host.Dialogs().DestroyedDialogs()[0].destroyProc, &DestroyProc);
   const std::vector<std::string> leftovers = Leftovers();
   ASSERT_EQ(leftovers.size(), 1u);
   EXPECT_NE(leftovers[0].find("while it was already being destroyed"), std::string::npos);

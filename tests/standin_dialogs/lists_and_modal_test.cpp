@@ -197,6 +197,15 @@ TEST_F(ModalTest, PaintsAsItOpensAndAgainWhatAStepInvalidatedAndKeepsTheClosingT
   EXPECT_EQ(pictureDraws, 2);
   EXPECT_EQ(run.closingTexts.at(34), "12.500");
   EXPECT_EQ(run.closingTexts.at(2), "Cancel");
+  // The items and lists whole as the run ended; the plug-in asked for one repaint of the picture.
+  EXPECT_EQ(run.style, kADMModalDialogStyle);
+  EXPECT_FLOAT_EQ(run.closingItems.at(34).value, 12.5f);
+  EXPECT_EQ(run.closingItems.at(34).maxValue, 50.0f);
+  EXPECT_EQ(run.closingItems.at(36).invalidateCalls, 1);
+  EXPECT_EQ(run.closingItems.at(34).invalidateCalls, 0);
+  EXPECT_EQ(run.closingLists.at(37).menuId, kMachineMenuId);
+  EXPECT_EQ(run.closingLists.at(37).activeIndex, 5);
+  EXPECT_EQ(run.closingLists.count(34), 0u);
   EXPECT_THAT(Leftovers(), IsEmpty());
 }
 

@@ -1,6 +1,7 @@
-// A stand-in host without a module for tests that call plug-in code directly: every suite the
-// plug-in uses is acquired into its suite variables through the host's basic suite, and released
-// again at the end, when the host must report nothing left behind.
+// A stand-in host without a module for tests that call plug-in code directly: the suites the
+// plug-in's commands, palette and dialogs use are acquired into its suite variables through the
+// host's basic suite, and released again at the end, when the host must report nothing left
+// behind.
 #ifndef KERFWORKS_TESTS_SUPPORT_PLUGIN_HOST_H
 #define KERFWORKS_TESTS_SUPPORT_PLUGIN_HOST_H
 
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "plugin/host_suites.h"
@@ -17,7 +19,13 @@ namespace test_support {
 
 class PluginHostTest : public ::testing::Test {
  protected:
+  PluginHostTest() : host_(NoModule()) {}
+  // A host of other options (the plug-in's compiled resources, say); a module is still not loaded.
+  explicit PluginHostTest(standin::HostOptions options)
+      : host_(WithoutModule(std::move(options))) {}
+
   void SetUp() override {
+    sSPBasic = host_.BasicSuite();  // as the message being handled would hand it over
     Run([&] {
       for (const Slot& slot : Slots()) {
         ASSERT_EQ(host_.BasicSuite()->AcquireSuite(slot.name, slot.version, slot.variable), kNoErr)
@@ -35,20 +43,21 @@ class PluginHostTest : public ::testing::Test {
         *slot.variable = nullptr;
       }
     });
+    sSPBasic = nullptr;
     EXPECT_EQ(host_.Leftovers(), std::vector<std::string>{});
   }
 
   // Runs plug-in code as the host calling into the plug-in.
   void Run(const std::function<void()>& body) { host_.AsHostCall(body); }
 
-  standin::Host host_{NoModule()};
+  standin::Host host_;
 
  private:
-  static standin::HostOptions NoModule() {
-    standin::HostOptions options;
+  static standin::HostOptions WithoutModule(standin::HostOptions options) {
     options.modulePath.clear();
     return options;
   }
+  static standin::HostOptions NoModule() { return WithoutModule({}); }
 
   struct Slot {
     const char* name;
@@ -77,7 +86,21 @@ class PluginHostTest : public ::testing::Test {
         Of(kAITagSuite, kAITagSuiteVersion, sAITag),
         Of(kAIActionManagerSuite, kAIActionManagerSuiteVersion, sAIActionManager),
         Of(kAIRuntimeSuite, kAIRuntimeSuiteVersion, sAIRuntime),
+        Of(kADMListSuite, kADMListSuiteVersion, sADMList),
+        Of(kADMEntrySuite, kADMEntrySuiteVersion, sADMEntry),
+        Of(kADMNotifierSuite, kADMNotifierSuiteVersion, sADMNotifier),
+        Of(kADMTrackerSuite, kADMTrackerSuiteVersion, sADMTracker),
+        Of(kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, sADMDialogGroup),
+        Of(kADMIconSuite, kADMIconSuiteVersion, sADMIcon),
+        Of(kADMBasicSuite, kADMBasicSuiteVersion, sADMBasic),
         Of(kAIPreferenceSuite, kAIPreferenceSuiteVersion, sAIPreference),
+        Of(kAIContextSuite, kAIContextSuiteVersion, sAIContext),
+        Of(kAIMenuSuite, kAIMenuSuiteVersion, sAIMenu),
+        Of(kAINotifierSuite, kAINotifierSuiteVersion, sAINotifier),
+        Of(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, sAIUnicodeString),
+        Of(kAIPluginSuite, kAIPluginSuiteVersion, sAIPlugin),
+        Of(kSPAccessSuite, kSPAccessSuiteVersion, sSPAccess),
+        Of(kSPPluginsSuite, kSPPluginsSuiteVersion, sSPPlugins),
     };
     return slots;
   }
