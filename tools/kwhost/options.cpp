@@ -65,6 +65,20 @@ bool IsKnown(const std::string& value, std::initializer_list<const char*> names)
 
 }  // namespace
 
+const Button* FindButton(const std::string& name) {
+  for (const Button& button : kButtons) {
+    if (name == button.name) return &button;
+  }
+  return nullptr;
+}
+
+int ModeIndex(const std::string& name) {
+  for (std::size_t i = 0; i < std::size(kModes); ++i) {
+    if (name == kModes[i]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 Options ParseOptions(const std::vector<std::string>& arguments) {
   Options options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -87,9 +101,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       options.version = true;
     } else if (argument == "--mode") {
       const std::string& mode = value();
-      bool known = false;
-      for (const char* name : kModes) known = known || mode == name;
-      if (!known)
+      if (ModeIndex(mode) < 0)
         throw UsageError("--mode must be all, selected, layer or marked, not \"" + mode + "\"");
       step(Step::Kind::kMode, mode);
     } else if (argument == "--select") {
@@ -103,9 +115,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       step(Step::Kind::kLayer, value());
     } else if (argument == "--press") {
       const std::string& button = value();
-      bool known = false;
-      for (const auto& b : kButtons) known = known || button == b.name;
-      if (!known) {
+      if (FindButton(button) == nullptr) {
         throw UsageError("--press: no button \"" + button +
                          "\" (cut, outline-text, outline-stroke, merge, offset, crop-marks, mark, "
                          "redraw)");

@@ -61,13 +61,6 @@ class ScratchFolder {
   fs::path path_;
 };
 
-int IndexOf(const char* const* names, std::size_t count, const std::string& name) {
-  for (std::size_t i = 0; i < count; ++i) {
-    if (name == names[i]) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 // Everything that can be checked before the plug-in runs: ids and layer names must exist.
 void CheckSteps(const Options& options, const svg::Drawing& drawing, const LoadedDrawing& loaded) {
   for (const Step& step : options.steps) {
@@ -108,17 +101,16 @@ class Runner {
   bool Perform(const Step& step) {
     switch (step.kind) {
       case Step::Kind::kMode:
-        return user_.Pick(palette_, kModePopup, IndexOf(kModes, std::size(kModes), step.value));
+        return user_.Pick(palette_, kModePopup, ModeIndex(step.value));
       case Step::Kind::kSelect:
         Select(step.ids);
         return true;
       case Step::Kind::kLayer:
         return ChooseLayer(step.value);
-      case Step::Kind::kPress:
-        for (const auto& button : kButtons) {
-          if (step.value == button.name) return user_.Press(palette_, button.item);
-        }
-        return false;
+      case Step::Kind::kPress: {
+        const Button* button = FindButton(step.value);
+        return button != nullptr && user_.Press(palette_, button->item);
+      }
       case Step::Kind::kCropMarks:
         return CropMarks(step.cropMarks);
       case Step::Kind::kPreview:
