@@ -62,12 +62,11 @@ class ScratchFolder {
 };
 
 // Everything that can be checked before the plug-in runs: ids and layer names must exist.
+// Throws InputError or SelectionError.
 void CheckSteps(const Options& options, const svg::Drawing& drawing, const LoadedDrawing& loaded) {
   for (const Step& step : options.steps) {
     if (step.kind == Step::Kind::kSelect) {
-      for (const std::string& id : step.ids) {
-        if (!loaded.byId.contains(id)) throw InputError("no element has the id \"" + id + "\"");
-      }
+      for (const std::string& id : step.ids) ArtWithId(loaded, id);
     } else if (step.kind == Step::Kind::kLayer) {
       bool found = false;
       for (const svg::Layer& layer : drawing.layers) found = found || layer.name == step.value;
@@ -248,7 +247,7 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
   host->Documents().Current()->rulerOrigin = {options.rulerOriginX, options.rulerOriginY};
   try {
     CheckSteps(options, drawing, loaded);
-  } catch (const InputError& error) {
+  } catch (const std::runtime_error& error) {
     err << "kwhost: " << options.drawing << ": " << error.what() << "\n";
     return kExitInputError;
   }
