@@ -12,6 +12,7 @@
 #include "palette/settings.h"
 #include "plugin/host_suites.h"
 #include "plugin/suite_set.h"
+#include "standin/core/environment.h"
 #include "standin/core/host.h"
 #include "standin/scenario/document_builder.h"
 
@@ -38,10 +39,10 @@ void CutCommandOnAMillionSegments(benchmark::State& state) {
       std::filesystem::path(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") /
       ("kw-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(scratch);
-  setenv("TMPDIR", scratch.c_str(), 1);
-  setenv("KW_REGISTRY_USER", (scratch / "user").c_str(), 1);
-  setenv("KW_REGISTRY_MACHINE", (scratch / "machine").c_str(), 1);
   {
+    const standin::ScopedEnvironment temporary("TMPDIR", scratch.string());
+    const standin::ScopedEnvironment user("KW_REGISTRY_USER", (scratch / "user").string());
+    const standin::ScopedEnvironment machine("KW_REGISTRY_MACHINE", (scratch / "machine").string());
     standin::HostOptions options;
     options.modulePath.clear();
     options.resourcePath = KW_RESOURCE_FILE;

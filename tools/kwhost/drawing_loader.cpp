@@ -115,13 +115,15 @@ LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& m
   return loaded;
 }
 
+AIArtHandle ArtWithId(const LoadedDrawing& loaded, const std::string& id) {
+  const auto found = loaded.byId.find(id);
+  if (found == loaded.byId.end()) throw SelectionError("no element has the id \"" + id + "\"");
+  return found->second;
+}
+
 void SelectById(const LoadedDrawing& loaded, const std::vector<std::string>& ids,
                 standin::DocumentModel& model) {
-  for (const std::string& id : ids) {
-    const auto found = loaded.byId.find(id);
-    if (found == loaded.byId.end()) throw SelectionError("no element has the id \"" + id + "\"");
-    SelectTree(found->second, model);
-  }
+  for (const std::string& id : ids) SelectTree(ArtWithId(loaded, id), model);
 }
 
 }  // namespace kwhost

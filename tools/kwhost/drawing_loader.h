@@ -31,6 +31,9 @@ struct LoadedDrawing {
 // kUnnamedPrefix and a number). The first layer of the drawing becomes the current layer.
 LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model);
 
+// The art of the element with `id`. Throws SelectionError when no element carries it.
+AIArtHandle ArtWithId(const LoadedDrawing& loaded, const std::string& id);
+
 // Selects the art of each id and everything inside it (the user's click on a group or compound
 // path). Throws SelectionError naming an id that no element carries.
 void SelectById(const LoadedDrawing& loaded, const std::vector<std::string>& ids,

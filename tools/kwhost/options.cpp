@@ -1,34 +1,16 @@
 #include "tools/kwhost/options.h"
 
-#include <charconv>
 #include <iterator>
+
+#include "tools/kwhost/text_parsing.h"
 
 namespace kwhost {
 namespace {
 
-template <typename T>
-std::optional<T> Number(const std::string& text) {
-  T value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (true) {
-    const auto end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) return parts;
-    start = end + 1;
-  }
-}
-
 CropMarkEntries ParseCropMarks(const std::string& text) {
   const auto parts = Split(text, ',');
   CropMarkEntries entries;
-  const auto type = Number<int>(parts[0]);
+  const auto type = ParseWhole<int>(parts[0]);
   if (!type || *type < 0 || *type > 7) {
     throw UsageError("--crop-marks: the machine type must be 0 to 7, not \"" + parts[0] + "\"");
   }
@@ -41,7 +23,7 @@ CropMarkEntries ParseCropMarks(const std::string& text) {
     }
     const auto equals = part.find('=');
     const auto value =
-        equals == std::string::npos ? std::nullopt : Number<float>(part.substr(equals + 1));
+        equals == std::string::npos ? std::nullopt : ParseWhole<float>(part.substr(equals + 1));
     const std::string name = part.substr(0, equals);
     std::optional<float>* field = name == "W"   ? &entries.w
                                   : name == "L" ? &entries.l
@@ -65,6 +47,20 @@ bool IsKnown(const std::string& value, std::initializer_list<const char*> names)
 
 }  // namespace
 
+const Button* FindButton(const std::string& name) {
+  for (const Button& button : kButtons) {
+    if (name == button.name) return &button;
+  }
+  return nullptr;
+}
+
+int ModeIndex(const std::string& name) {
+  for (std::size_t i = 0; i < std::size(kModes); ++i) {
+    if (name == kModes[i]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 Options ParseOptions(const std::vector<std::string>& arguments) {
   Options options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -87,9 +83,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       options.version = true;
     } else if (argument == "--mode") {
       const std::string& mode = value();
-      bool known = false;
-      for (const char* name : kModes) known = known || mode == name;
-      if (!known)
+      if (ModeIndex(mode) < 0)
         throw UsageError("--mode must be all, selected, layer or marked, not \"" + mode + "\"");
       step(Step::Kind::kMode, mode);
     } else if (argument == "--select") {
@@ -103,9 +97,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       step(Step::Kind::kLayer, value());
     } else if (argument == "--press") {
       const std::string& button = value();
-      bool known = false;
-      for (const auto& b : kButtons) known = known || button == b.name;
-      if (!known) {
+      if (FindButton(button) == nullptr) {
         throw UsageError("--press: no button \"" + button +
                          "\" (cut, outline-text, outline-stroke, merge, offset, crop-marks, mark, "
                          "redraw)");
@@ -122,8 +114,8 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
         throw UsageError("--preview-size must follow a --preview");
       }
       const auto x = size.find('x');
-      const auto w = x == std::string::npos ? std::nullopt : Number<int>(size.substr(0, x));
-      const auto h = x == std::string::npos ? std::nullopt : Number<int>(size.substr(x + 1));
+      const auto w = x == std::string::npos ? std::nullopt : ParseWhole<int>(size.substr(0, x));
+      const auto h = x == std::string::npos ? std::nullopt : ParseWhole<int>(size.substr(x + 1));
       if (!w || !h || *w <= 0 || *h <= 0) {
         throw UsageError("--preview-size must be WIDTHxHEIGHT in pixels, not \"" + size + "\"");
       }
@@ -143,15 +135,15 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
     } else if (argument == "--ruler-origin") {
       const std::string& origin = value();
       const auto parts = Split(origin, ',');
-      const auto x = parts.size() == 2 ? Number<float>(parts[0]) : std::nullopt;
-      const auto y = parts.size() == 2 ? Number<float>(parts[1]) : std::nullopt;
+      const auto x = parts.size() == 2 ? ParseWhole<float>(parts[0]) : std::nullopt;
+      const auto y = parts.size() == 2 ? ParseWhole<float>(parts[1]) : std::nullopt;
       if (!x || !y)
         throw UsageError("--ruler-origin must be X,Y in points, not \"" + origin + "\"");
       options.rulerOriginX = *x;
       options.rulerOriginY = *y;
     } else if (argument == "--host-version") {
       const std::string& version = value();
-      const auto number = Number<int>(version);
+      const auto number = ParseWhole<int>(version);
       if (!number || *number <= 0) throw UsageError("--host-version must be a positive number");
       options.hostVersion = *number;
     } else if (argument == "--plugin") {

@@ -63,15 +63,24 @@ Options ParseOptions(const std::vector<std::string>& arguments);
 // The text of --help.
 std::string UsageText();
 
-// The palette items the --press names stand for.
-inline constexpr struct {
+struct Button {
   const char* name;
   int item;
-} kButtons[] = {{"cut", 16},    {"outline-text", 17}, {"outline-stroke", 18}, {"merge", 19},
-                {"offset", 20}, {"crop-marks", 21},   {"mark", 22},           {"redraw", 24}};
+};
+
+// The palette items the --press names stand for.
+inline constexpr Button kButtons[] = {{"cut", 16},   {"outline-text", 17}, {"outline-stroke", 18},
+                                      {"merge", 19}, {"offset", 20},       {"crop-marks", 21},
+                                      {"mark", 22},  {"redraw", 24}};
 
 // The entries of the output-mode popup, in order.
 inline constexpr const char* kModes[] = {"all", "selected", "layer", "marked"};
+
+// The --press button called `name`; nullptr when there is none.
+const Button* FindButton(const std::string& name);
+
+// The popup entry of the output mode `name`; -1 when there is none.
+int ModeIndex(const std::string& name);
 
 }  // namespace kwhost
 

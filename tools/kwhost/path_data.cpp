@@ -44,11 +44,6 @@ std::string FormatReal(AIReal value) {
   return std::string(buffer, end);
 }
 
-std::string FormatDouble(double value) {
-  char buffer[64];
-  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
-
 std::optional<std::string> PathData(const std::vector<AIPathSegment>& segments, bool closed) {
   for (const AIPathSegment& segment : segments) {
     if (!Finite(segment.p) || !Finite(segment.in) || !Finite(segment.out)) return std::nullopt;

@@ -13,8 +13,6 @@ namespace kwhost {
 
 // The shortest decimal that reads back (as a double, then rounded to float) as `value`.
 std::string FormatReal(AIReal value);
-// The shortest decimal that reads back as `value`.
-std::string FormatDouble(double value);
 
 // Absolute path data of one path: "M" to the first anchor, "L" for straight segments, "C" for the
 // others, "Z" when closed. A closing segment that is curved, or that ends where it starts, is

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "tools/kwhost/text_parsing.h"
+
 namespace kwhost {
 namespace {
 
@@ -58,38 +60,21 @@ bool Unescape(const std::string& text, std::string& out) {
   return true;
 }
 
-template <typename T>
-bool ParseWhole(const std::string& text, T& value) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  while (true) {
-    const auto tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    if (tab == std::string::npos) return fields;
-    start = tab + 1;
-  }
-}
-
 bool ParseValue(const std::string& type, const std::string& text, standin::PreferenceValue& value) {
   if (type == "b" && (text == "0" || text == "1")) {
     value = text == "1";
     return true;
   }
   if (type == "i") {
-    std::int32_t number = 0;
-    if (!ParseWhole(text, number)) return false;
-    value = number;
+    const auto number = ParseWhole<std::int32_t>(text);
+    if (!number) return false;
+    value = *number;
     return true;
   }
   if (type == "r") {
-    AIReal number = 0;
-    if (!ParseWhole(text, number)) return false;
-    value = number;
+    const auto number = ParseWhole<AIReal>(text);
+    if (!number) return false;
+    value = *number;
     return true;
   }
   if (type == "s") {
@@ -100,12 +85,11 @@ bool ParseValue(const std::string& type, const std::string& text, standin::Prefe
   }
   if (type == "p") {
     const auto comma = text.find(',');
-    ASPoint point{};
-    if (comma == std::string::npos || !ParseWhole(text.substr(0, comma), point.h) ||
-        !ParseWhole(text.substr(comma + 1), point.v)) {
-      return false;
-    }
-    value = point;
+    if (comma == std::string::npos) return false;
+    const auto h = ParseWhole<std::int32_t>(std::string_view(text).substr(0, comma));
+    const auto v = ParseWhole<std::int32_t>(std::string_view(text).substr(comma + 1));
+    if (!h || !v) return false;
+    value = ASPoint{*h, *v};
     return true;
   }
   return false;
@@ -154,7 +138,7 @@ void LoadPreferences(const std::string& path, standin::PreferenceStore& store) {
   while (std::getline(in, line)) {
     ++number;
     if (line.empty()) continue;
-    const auto fields = SplitTabs(line);
+    const auto fields = Split(line, '\t');
     standin::PreferenceValue value;
     std::string section, key;
     if (fields.size() != 4 || !Unescape(fields[0], section) || !Unescape(fields[1], key) ||

@@ -61,20 +61,12 @@ class ScratchFolder {
   fs::path path_;
 };
 
-int IndexOf(const char* const* names, std::size_t count, const std::string& name) {
-  for (std::size_t i = 0; i < count; ++i) {
-    if (name == names[i]) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 // Everything that can be checked before the plug-in runs: ids and layer names must exist.
+// Throws InputError or SelectionError.
 void CheckSteps(const Options& options, const svg::Drawing& drawing, const LoadedDrawing& loaded) {
   for (const Step& step : options.steps) {
     if (step.kind == Step::Kind::kSelect) {
-      for (const std::string& id : step.ids) {
-        if (!loaded.byId.contains(id)) throw InputError("no element has the id \"" + id + "\"");
-      }
+      for (const std::string& id : step.ids) ArtWithId(loaded, id);
     } else if (step.kind == Step::Kind::kLayer) {
       bool found = false;
       for (const svg::Layer& layer : drawing.layers) found = found || layer.name == step.value;
@@ -108,17 +100,16 @@ class Runner {
   bool Perform(const Step& step) {
     switch (step.kind) {
       case Step::Kind::kMode:
-        return user_.Pick(palette_, kModePopup, IndexOf(kModes, std::size(kModes), step.value));
+        return user_.Pick(palette_, kModePopup, ModeIndex(step.value));
       case Step::Kind::kSelect:
         Select(step.ids);
         return true;
       case Step::Kind::kLayer:
         return ChooseLayer(step.value);
-      case Step::Kind::kPress:
-        for (const auto& button : kButtons) {
-          if (step.value == button.name) return user_.Press(palette_, button.item);
-        }
-        return false;
+      case Step::Kind::kPress: {
+        const Button* button = FindButton(step.value);
+        return button != nullptr && user_.Press(palette_, button->item);
+      }
       case Step::Kind::kCropMarks:
         return CropMarks(step.cropMarks);
       case Step::Kind::kPreview:
@@ -256,7 +247,7 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
   host->Documents().Current()->rulerOrigin = {options.rulerOriginX, options.rulerOriginY};
   try {
     CheckSteps(options, drawing, loaded);
-  } catch (const InputError& error) {
+  } catch (const std::runtime_error& error) {
     err << "kwhost: " << options.drawing << ": " << error.what() << "\n";
     return kExitInputError;
   }

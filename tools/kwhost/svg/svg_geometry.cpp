@@ -30,31 +30,11 @@ double Attribute(const pugi::xml_node& element, const char* name, double fallbac
 }
 
 std::vector<Geom::Point> PointList(const char* text) {
-  std::vector<double> numbers;
-  std::string token;
-  auto flush = [&] {
-    if (token.empty()) return;
-    auto n = ParseNumber(token);
-    if (!n) throw GeometryError("the points \"" + std::string(text) + "\" are not numbers");
-    numbers.push_back(*n);
-    token.clear();
-  };
-  for (const char* p = text; *p != '\0'; ++p) {
-    const char c = *p;
-    if (c == ',' || c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-      flush();
-    } else if ((c == '-' || c == '+') && !token.empty() && token.back() != 'e' &&
-               token.back() != 'E') {
-      flush();
-      token += c;
-    } else {
-      token += c;
-    }
-  }
-  flush();
+  const auto numbers = ParseNumberList(text);
+  if (!numbers) throw GeometryError("the points \"" + std::string(text) + "\" are not numbers");
   std::vector<Geom::Point> points;
-  for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
-    points.emplace_back(numbers[i], numbers[i + 1]);
+  for (std::size_t i = 0; i + 1 < numbers->size(); i += 2)
+    points.emplace_back((*numbers)[i], (*numbers)[i + 1]);
   return points;
 }
 

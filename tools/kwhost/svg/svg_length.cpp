@@ -1,7 +1,6 @@
 #include "tools/kwhost/svg/svg_length.h"
 
-#include <charconv>
-#include <string>
+#include "tools/kwhost/text_parsing.h"
 
 namespace svg {
 namespace {
@@ -16,39 +15,45 @@ constexpr Unit kUnits[] = {
     {"in", 72.0}, {"mm", 72.0 / 25.4}, {"cm", 72.0 / 2.54},
 };
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\n' ||
-                           text.front() == '\r')) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\n' ||
-                           text.back() == '\r')) {
-    text.remove_suffix(1);
-  }
-  return text;
+bool IsSeparator(char c) {
+  return c == ',' || c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool StartsNumber(std::string_view text, std::size_t i) {
+  return (text[i] == '-' || text[i] == '+') && text[i - 1] != 'e' && text[i - 1] != 'E';
 }
 
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text) {
-  text = Trim(text);
+  text = kwhost::Trim(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-    return std::nullopt;
+  return kwhost::ParseWhole<double>(text);
+}
+
+std::optional<std::vector<double>> ParseNumberList(std::string_view text) {
+  std::vector<double> numbers;
+  std::size_t start = 0;
+  while (true) {
+    while (start < text.size() && IsSeparator(text[start])) ++start;
+    if (start == text.size()) return numbers;
+    std::size_t end = start + 1;
+    while (end < text.size() && !IsSeparator(text[end]) && !StartsNumber(text, end)) ++end;
+    const auto number = ParseNumber(text.substr(start, end - start));
+    if (!number) return std::nullopt;
+    numbers.push_back(*number);
+    start = end;
   }
-  return value;
 }
 
 std::optional<double> LengthInPoints(std::string_view text) {
-  text = Trim(text);
+  text = kwhost::Trim(text);
   for (const Unit& unit : kUnits) {
     if (unit.name.empty() || text.size() <= unit.name.size() || !text.ends_with(unit.name)) {
       continue;
     }
     const std::string_view number = text.substr(0, text.size() - unit.name.size());
-    if (number != Trim(number)) return std::nullopt;  // no blank between number and unit
+    if (number != kwhost::Trim(number)) return std::nullopt;  // no blank between number and unit
     if (auto value = ParseNumber(number)) return *value * unit.points;
     return std::nullopt;
   }

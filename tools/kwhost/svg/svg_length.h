@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace svg {
 
@@ -16,6 +17,10 @@ std::optional<double> LengthInUserUnits(std::string_view text);
 
 // A plain number ("12", "-1.5e2"), with surrounding blanks; nullopt otherwise.
 std::optional<double> ParseNumber(std::string_view text);
+
+// The numbers of a list such as "1,2 3-4": blanks and commas part them, and so does a sign that
+// does not follow an exponent's "e". nullopt when a piece is not a number.
+std::optional<std::vector<double>> ParseNumberList(std::string_view text);
 
 }  // namespace svg
 

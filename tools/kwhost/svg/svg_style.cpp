@@ -5,6 +5,7 @@
 #include <map>
 
 #include "tools/kwhost/svg/svg_length.h"
+#include "tools/kwhost/text_parsing.h"
 
 namespace svg {
 namespace {
@@ -22,13 +23,6 @@ constexpr NamedColour kNamedColours[] = {
     {"olive", 0x808000}, {"purple", 0x800080},  {"teal", 0x008080},    {"orange", 0xFFA500},
 };
 
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r\n");
-  return text.substr(first, last - first + 1);
-}
-
 Paint FromRgb(unsigned rgb) {
   return Paint{true, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
                (rgb & 0xFF) / 255.0};
@@ -41,7 +35,7 @@ std::optional<Paint> RgbFunction(std::string_view text) {
   double channels[3] = {};
   for (double& channel : channels) {
     const auto comma = text.find(',');
-    std::string_view component = Trim(text.substr(0, comma));
+    std::string_view component = kwhost::Trim(text.substr(0, comma));
     const bool percent = component.ends_with('%');
     if (percent) component.remove_suffix(1);
     const std::optional<double> value = ParseNumber(component);
@@ -50,7 +44,7 @@ std::optional<Paint> RgbFunction(std::string_view text) {
     text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     if (comma == std::string_view::npos && &channel != &channels[2]) return std::nullopt;
   }
-  if (!Trim(text).empty()) return std::nullopt;
+  if (!kwhost::Trim(text).empty()) return std::nullopt;
   return Paint{true, channels[0], channels[1], channels[2]};
 }
 
@@ -58,7 +52,8 @@ std::optional<Paint> RgbFunction(std::string_view text) {
 std::map<std::string, std::string> Declarations(const pugi::xml_node& element) {
   std::map<std::string, std::string> out;
   for (const char* property : {"fill", "stroke", "stroke-width", "visibility", "display"}) {
-    if (auto attribute = element.attribute(property)) out[property] = Trim(attribute.value());
+    if (auto attribute = element.attribute(property))
+      out[property] = kwhost::Trim(attribute.value());
   }
   std::string_view style = element.attribute("style").value();
   while (!style.empty()) {
@@ -66,8 +61,8 @@ std::map<std::string, std::string> Declarations(const pugi::xml_node& element) {
     const std::string_view declaration = style.substr(0, end);
     const auto colon = declaration.find(':');
     if (colon != std::string_view::npos) {
-      out[std::string(Trim(declaration.substr(0, colon)))] =
-          std::string(Trim(declaration.substr(colon + 1)));
+      out[std::string(kwhost::Trim(declaration.substr(0, colon)))] =
+          std::string(kwhost::Trim(declaration.substr(colon + 1)));
     }
     if (end == std::string_view::npos) break;
     style.remove_prefix(end + 1);
@@ -78,7 +73,7 @@ std::map<std::string, std::string> Declarations(const pugi::xml_node& element) {
 }  // namespace
 
 std::optional<Paint> ParsePaint(std::string_view text) {
-  text = Trim(text);
+  text = kwhost::Trim(text);
   if (text == "none") return Paint{};
   if (text.size() == 4 && text[0] == '#') {
     unsigned rgb = 0;

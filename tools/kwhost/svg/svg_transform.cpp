@@ -62,24 +62,9 @@ std::optional<Geom::Affine> ParseTransform(std::string_view text) {
     if (name.empty() || i >= text.size() || text[i] != '(') return std::nullopt;
     const std::size_t close = text.find(')', i);
     if (close == std::string_view::npos) return std::nullopt;
-    std::vector<double> arguments;
-    std::string_view inside = text.substr(i + 1, close - i - 1);
-    std::size_t j = 0;
-    while (j < inside.size()) {
-      while (j < inside.size() && IsSeparator(inside[j])) ++j;
-      if (j >= inside.size()) break;
-      std::size_t end = j + 1;
-      while (end < inside.size() && !IsSeparator(inside[end]) &&
-             !((inside[end] == '-' || inside[end] == '+') && inside[end - 1] != 'e' &&
-               inside[end - 1] != 'E')) {
-        ++end;
-      }
-      auto number = ParseNumber(inside.substr(j, end - j));
-      if (!number) return std::nullopt;
-      arguments.push_back(*number);
-      j = end;
-    }
-    auto function = Function(name, arguments);
+    const auto arguments = ParseNumberList(text.substr(i + 1, close - i - 1));
+    if (!arguments) return std::nullopt;
+    auto function = Function(name, *arguments);
     if (!function) return std::nullopt;
     functions.push_back(*function);
     i = close + 1;
