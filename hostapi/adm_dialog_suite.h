@@ -29,7 +29,7 @@ typedef struct ADMDialogSuite {
    * within that callback. */
   void(KW_API* Destroy)(ADMDialogRef dialog);
   /* Runs a modal dialog until EndModal or an OK or Cancel button ends it; answers that item's id,
-   * -1 when it cannot run. The dialog is destroyed before this returns. */
+   * -1 when it cannot run. `initProc` may be null. The dialog is destroyed before this returns. */
   int32_t(KW_API* Modal)(SPPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
                          ADMDialogInitProc initProc, ADMUserData userData, int32_t options);
   /* As Modal, for a pop-up modal dialog (always the modal style). */

@@ -12,8 +12,8 @@ KW_EXTERN_C_BEGIN
 typedef struct AIContextSuite {
   /* Whether an application context is open right now. */
   AIErr(KW_API* IsInAppContext)(AIBoolean* inContext);
-  /* Opens a context for the plug-in's work on the document; the caller must close *context with
-   * PopAppContext before the host call that opened it returns. */
+  /* Opens a context for the plug-in's work on the document; the caller closes *context with
+   * PopAppContext within the same host call. kBadParameterErr for another plug-in's reference. */
   AIErr(KW_API* PushAppContext)(SPPluginRef plugin, AIAppContextHandle* context);
   /* Closes the innermost open context; kBadParameterErr for any other. */
   AIErr(KW_API* PopAppContext)(AIAppContextHandle context);

@@ -26,7 +26,7 @@ typedef struct AIDocumentSuite {
   AIErr(KW_API* GetDocumentRulerOrigin)(AIRealPoint* origin);
   /* Copies the page setup into the caller's record. */
   AIErr(KW_API* GetDocumentSetup)(AIDocumentSetup* setup);
-  /* Asks the host to redraw the document's windows once the current call returns. */
+  /* Asks the host to redraw the document's windows. */
   AIErr(KW_API* RedrawDocument)(void);
 } AIDocumentSuite;
 

@@ -16,7 +16,7 @@ typedef struct AILayerSuite {
   AIErr(KW_API* GetCurrentLayer)(AILayerHandle* layer);
   /* The number of layers of the current document. */
   AIErr(KW_API* CountLayers)(int32_t* count);
-  /* The layer at `index` (0 .. count-1); kBadParameterErr and null outside that range. */
+  /* The layer at `index`, topmost first; kBadParameterErr and null outside 0 .. count-1. */
   AIErr(KW_API* GetNthLayer)(int32_t index, AILayerHandle* layer);
   /* Copies the layer's title into the caller's buffer, cut to fit and terminated (empty on
    * failure); kBadParameterErr for a dead layer or a buffer without room. */

@@ -17,7 +17,9 @@ typedef struct AIPathConstructionPoint {
 
 /* The caller's allocator, through which the host allocates the point list it returns. */
 typedef struct AIPathConstructionMemoryObject {
+  /* Called by the host during SegmentsToPoints only; null when no memory can be had. */
   void*(KW_API* allocate)(size_t size);
+  /* Frees a block `allocate` gave; the caller hands it the point list once done with it. */
   void(KW_API* dispose)(void* block);
 } AIPathConstructionMemoryObject;
 

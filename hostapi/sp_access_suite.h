@@ -15,8 +15,8 @@ typedef struct SPAccessSuite {
   ASErr(KW_API* AcquirePluginAccess)(SPPluginRef plugin, SPAccessRef* access);
   /* Gives back one AcquirePluginAccess; kBadParameterErr when none is held. */
   ASErr(KW_API* ReleasePluginAccess)(SPAccessRef access);
-  /* The module instance handle (what the OS knows the file by), owned by the host; null for the
-   * host's own program. kBadParameterErr for an access the host did not hand out. */
+  /* The module instance handle (what the OS knows the file by), owned by the host; null when the
+   * plug-in is linked into the host's own program. kBadParameterErr for a foreign access. */
   ASErr(KW_API* GetAccessInstanceHandle)(SPAccessRef access, void** instance);
   /* The plug-in's current access, borrowed: not counted, not to be released. */
   ASErr(KW_API* GetPluginAccess)(SPPluginRef plugin, SPAccessRef* access);

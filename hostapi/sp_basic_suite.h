@@ -9,10 +9,10 @@ KW_EXTERN_C_BEGIN
 
 typedef struct SPBasicSuite {
   /* Acquires suite `name` at `version` into *suite, held until one ReleaseSuite per acquire;
-   * on failure the host's code (kSuiteNotFoundErr for an unknown suite) and a null *suite. */
+   * on failure the host's code (kSuiteNotFoundErr for an unknown name or version), *suite null. */
   ASErr(KW_API* AcquireSuite)(const char* name, int32_t version, const void** suite);
-  /* Gives back one acquisition; an error when the suite was not held. Its table is gone after the
-   * last release. */
+  /* Gives back one acquisition; kBadParameterErr when the suite was not held. The table is not to
+   * be used after the last release. */
   ASErr(KW_API* ReleaseSuite)(const char* name, int32_t version);
   /* True when both strings are non-null and equal; false otherwise. */
   ASBoolean(KW_API* IsEqual)(const char* token1, const char* token2);
