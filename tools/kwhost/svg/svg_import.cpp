@@ -199,7 +199,9 @@ class Converter {
 
 Drawing Import(const std::string& text, const std::string& name, const ImportOptions& options) {
   pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+  // White space between a text's runs is part of the text.
+  const pugi::xml_parse_result parsed =
+      document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata);
   Drawing drawing;
   OmissionLog log(text, drawing.omissions);
   if (!parsed) {

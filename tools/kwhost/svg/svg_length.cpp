@@ -9,24 +9,46 @@ namespace {
 
 struct Unit {
   std::string_view name;
-  double userUnits;  // of one unit; 0 for the relative units
+  double points;  // of one unit; 0 for the relative units
   Length::Unit kind;
 };
 
 // Longest names first, so that "em" is not read as "m" after "e" and "px" before "x".
 constexpr Unit kUnits[] = {
-    {"px", 1.0, Length::Unit::kUser},
-    {"pt", 1 / kPointsPerUserUnit, Length::Unit::kUser},
-    {"pc", 12 / kPointsPerUserUnit, Length::Unit::kUser},
-    {"in", 96.0, Length::Unit::kUser},
-    {"mm", 96.0 / 25.4, Length::Unit::kUser},
-    {"cm", 96.0 / 2.54, Length::Unit::kUser},
-    {"Q", 96.0 / 101.6, Length::Unit::kUser},
-    {"q", 96.0 / 101.6, Length::Unit::kUser},
+    {"px", kPointsPerUserUnit, Length::Unit::kUser},
+    {"pt", 1.0, Length::Unit::kUser},
+    {"pc", 12.0, Length::Unit::kUser},
+    {"in", 72.0, Length::Unit::kUser},
+    {"mm", 72.0 / 25.4, Length::Unit::kUser},
+    {"cm", 72.0 / 2.54, Length::Unit::kUser},
+    {"Q", 72.0 / 101.6, Length::Unit::kUser},
+    {"q", 72.0 / 101.6, Length::Unit::kUser},
     {"em", 0, Length::Unit::kEm},
     {"ex", 0, Length::Unit::kEx},
     {"%", 0, Length::Unit::kPercent},
 };
+
+constexpr Unit kUnitless = {"", kPointsPerUserUnit, Length::Unit::kUser};
+
+struct Written {
+  double number;
+  const Unit* unit;
+};
+
+// The number and the unit of a length, as written.
+std::optional<Written> Read(std::string_view text) {
+  text = kwhost::Trim(text);
+  for (const Unit& unit : kUnits) {
+    if (text.size() <= unit.name.size() || !text.ends_with(unit.name)) continue;
+    const std::string_view number = text.substr(0, text.size() - unit.name.size());
+    if (number != kwhost::Trim(number)) return std::nullopt;  // no blank between number and unit
+    const auto value = ParseNumber(number);
+    if (!value) return std::nullopt;
+    return Written{*value, &unit};
+  }
+  if (auto number = ParseNumber(text)) return Written{*number, &kUnitless};
+  return std::nullopt;
+}
 
 bool IsSeparator(char c) {
   return c == ',' || c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -60,18 +82,11 @@ std::optional<std::vector<double>> ParseNumberList(std::string_view text) {
 }
 
 std::optional<Length> ParseLength(std::string_view text) {
-  text = kwhost::Trim(text);
-  for (const Unit& unit : kUnits) {
-    if (text.size() <= unit.name.size() || !text.ends_with(unit.name)) continue;
-    const std::string_view number = text.substr(0, text.size() - unit.name.size());
-    if (number != kwhost::Trim(number)) return std::nullopt;  // no blank between number and unit
-    const auto value = ParseNumber(number);
-    if (!value) return std::nullopt;
-    if (unit.kind == Length::Unit::kUser) return Length{*value * unit.userUnits, unit.kind};
-    return Length{*value, unit.kind};
-  }
-  if (auto number = ParseNumber(text)) return Length{*number, Length::Unit::kUser};
-  return std::nullopt;
+  const auto written = Read(text);
+  if (!written) return std::nullopt;
+  const Unit& unit = *written->unit;
+  if (unit.kind != Length::Unit::kUser) return Length{written->number, unit.kind};
+  return Length{written->number * (unit.points / kPointsPerUserUnit), unit.kind};
 }
 
 double Resolve(const Length& length, Axis axis, const LengthBasis& basis) {
@@ -99,9 +114,9 @@ std::optional<double> ResolveLength(std::string_view text, Axis axis, const Leng
 }
 
 std::optional<double> LengthInPoints(std::string_view text) {
-  const auto length = ParseLength(text);
-  if (!length || length->unit != Length::Unit::kUser) return std::nullopt;
-  return length->value * kPointsPerUserUnit;
+  const auto written = Read(text);
+  if (!written || written->unit->kind != Length::Unit::kUser) return std::nullopt;
+  return written->number * written->unit->points;
 }
 
 }  // namespace svg

@@ -105,6 +105,7 @@ class Normaliser {
   // into `tree` and the root viewport into `viewport`.
   Geom::Affine RootTransform(const pugi::xml_node& root, Tree& tree, LengthBasis& viewport) {
     const auto box = ParseViewBox(root.attribute("viewBox").value());
+    // In points, so that a size written in points is kept exactly.
     auto length = [&](const char* name) -> std::optional<double> {
       const pugi::xml_attribute attribute = root.attribute(name);
       if (!attribute) return std::nullopt;
@@ -115,14 +116,15 @@ class Normaliser {
       }
       // A percentage of a window the file does not have: the viewBox decides instead.
       if (parsed->unit == Length::Unit::kPercent) return std::nullopt;
-      return Resolve(*parsed, Axis::kOther, LengthBasis{});
+      if (auto points = LengthInPoints(attribute.value())) return *points;
+      return Resolve(*parsed, Axis::kOther, LengthBasis{}) * kPointsPerUserUnit;
     };
     std::optional<double> width = length("width"), height = length("height");
     if (box) {
       // What is missing follows the viewBox's proportions, or its size when both are.
       if (!width && !height) {
-        width = box->width;
-        height = box->height;
+        width = box->width * kPointsPerUserUnit;
+        height = box->height * kPointsPerUserUnit;
       } else if (!width) {
         width = *height * box->width / box->height;
       } else if (!height) {
@@ -134,14 +136,14 @@ class Normaliser {
                       "the drawing gives no page size: no width and height in absolute units and "
                       "no viewBox");
     }
-    tree.widthPoints = *width * kPointsPerUserUnit;
-    tree.heightPoints = *height * kPointsPerUserUnit;
-    viewport.viewportWidth = box ? box->width : *width;
-    viewport.viewportHeight = box ? box->height : *height;
-    Geom::Affine userToPx = Transform(root);
-    if (box) userToPx = FitViewBox(*box, AspectRatioOf(root), 0, 0, *width, *height) * userToPx;
-    return userToPx * Geom::Scale(kPointsPerUserUnit) *
-           Geom::Affine(1, 0, 0, -1, 0, tree.heightPoints);
+    tree.widthPoints = *width;
+    tree.heightPoints = *height;
+    viewport.viewportWidth = box ? box->width : *width / kPointsPerUserUnit;
+    viewport.viewportHeight = box ? box->height : *height / kPointsPerUserUnit;
+    const Geom::Affine userToPoints =
+        box ? FitViewBox(*box, AspectRatioOf(root), 0, 0, *width, *height)
+            : Geom::Affine(Geom::Scale(kPointsPerUserUnit));
+    return Transform(root) * userToPoints * Geom::Affine(1, 0, 0, -1, 0, *height);
   }
 
   Geom::Affine Transform(const pugi::xml_node& element) {
