@@ -99,6 +99,24 @@ std::optional<int> FontWeight(std::string_view value, int parentWeight) {
   return std::clamp(static_cast<int>(std::lround(*number / 100)) * 100, 100, 900);
 }
 
+std::optional<double> NonNegative(std::optional<double> value) {
+  if (value && *value < 0) return std::nullopt;
+  return value;
+}
+
+std::optional<bool> Visibility(std::string_view value) {
+  if (value == "visible") return false;
+  if (value == "hidden" || value == "collapse") return true;
+  return std::nullopt;
+}
+
+std::optional<int> TextAnchor(std::string_view value) {
+  if (value == "start") return 0;
+  if (value == "middle") return 1;
+  if (value == "end") return 2;
+  return std::nullopt;
+}
+
 std::string Quoted(std::string_view property, std::string_view value) {
   return std::string(property) + " \"" + std::string(value) + "\"";
 }
@@ -153,8 +171,15 @@ void Cascade::Apply(const Declaration& declaration, const pugi::xml_node& elemen
   const std::string_view value = declaration.value;
   const Property property = PropertyNamed(declaration.property);
   const bool inherit = value == "inherit";
-  auto unreadable = [&] {
-    log_.Add(Omission::Kind::kUnreadableValue, element, Quoted(declaration.property, value));
+  // The declared value, or the parent's for `inherit`; an unreadable one is told and ignored.
+  auto take = [&](auto& field, const auto& inherited, const auto& parsed) {
+    if (inherit) {
+      field = inherited;
+    } else if (parsed) {
+      field = *parsed;
+    } else {
+      log_.Add(Omission::Kind::kUnreadableValue, element, Quoted(declaration.property, value));
+    }
   };
   switch (property) {
     case Property::kNone:
@@ -182,28 +207,14 @@ void Cascade::Apply(const Declaration& declaration, const pugi::xml_node& elemen
       return;
     }
     case Property::kStrokeWidth: {
-      if (inherit) {
-        style.strokeWidth = parent.strokeWidth;
-        return;
-      }
       LengthBasis basis = viewport;
       basis.fontSize = style.fontSize;
-      const auto width = ResolveLength(value, Axis::kOther, basis);
-      if (width && *width >= 0) {
-        style.strokeWidth = *width;
-      } else {
-        unreadable();
-      }
+      take(style.strokeWidth, parent.strokeWidth,
+           NonNegative(ResolveLength(value, Axis::kOther, basis)));
       return;
     }
     case Property::kVisibility:
-      if (inherit) {
-        style.visibilityHidden = parent.visibilityHidden;
-      } else if (value == "hidden" || value == "collapse" || value == "visible") {
-        style.visibilityHidden = value != "visible";
-      } else {
-        unreadable();
-      }
+      take(style.visibilityHidden, parent.visibilityHidden, Visibility(value));
       return;
     case Property::kDisplay:
       style.displayNone = inherit ? parent.displayNone : value == "none";
@@ -233,34 +244,16 @@ void Cascade::Apply(const Declaration& declaration, const pugi::xml_node& elemen
       style.fontFamily = inherit ? parent.fontFamily : value;
       return;
     case Property::kFontSize:
-      if (inherit) {
-        style.fontSize = parent.fontSize;
-      } else if (auto size = FontSize(value, parent.fontSize, viewport)) {
-        style.fontSize = *size;
-      } else {
-        unreadable();
-      }
+      take(style.fontSize, parent.fontSize, FontSize(value, parent.fontSize, viewport));
       return;
     case Property::kFontWeight:
-      if (inherit) {
-        style.fontWeight = parent.fontWeight;
-      } else if (auto weight = FontWeight(value, parent.fontWeight)) {
-        style.fontWeight = *weight;
-      } else {
-        unreadable();
-      }
+      take(style.fontWeight, parent.fontWeight, FontWeight(value, parent.fontWeight));
       return;
     case Property::kFontStyle:
       style.italic = inherit ? parent.italic : value == "italic" || value.starts_with("oblique");
       return;
     case Property::kTextAnchor:
-      if (inherit) {
-        style.textAnchor = parent.textAnchor;
-      } else if (value == "start" || value == "middle" || value == "end") {
-        style.textAnchor = value == "start" ? 0 : value == "middle" ? 1 : 2;
-      } else {
-        unreadable();
-      }
+      take(style.textAnchor, parent.textAnchor, TextAnchor(value));
       return;
   }
 }
