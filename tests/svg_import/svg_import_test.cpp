@@ -304,7 +304,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"<svg", "in.svg:1: not well-formed XML: Error parsing start element tag"},
         BadCase{"", "in.svg:1: not well-formed XML: No document element found"},
         BadCase{"<html/>", "in.svg:1: the root element is not <svg>"},
-        BadCase{"<svg\n/>", "in.svg:1: the drawing has no size (no width, height or viewBox)"},
+        BadCase{"<svg\n/>",
+                "in.svg:1: the drawing gives no page size: no width and height in absolute units "
+                "and no viewBox"},
         BadCase{R"svg(<svg width="wide" height="2"/>)svg",
                 "in.svg:1: the root's width \"wide\" is not a length"},
         BadCase{"<svg width=\"9\" height=\"9\">\n<g>\n<path d=\"M0,0 L1\"/></g></svg>",

@@ -186,7 +186,8 @@ steps:
   --about                            show the about box (flyout menu)
 
 options:
-  --lang en|ja           the user's language (default en)
+  --lang en|ja           the user's language, of the plug-in and of the drawing's <switch>
+                         choices (default en)
   --ruler-origin X,Y     the document's ruler origin in points (default 0,0)
   --host-version N       the drawing application's major version (default 16)
   --plugin PATH          the plug-in module to load (default: the one built with kwhost)

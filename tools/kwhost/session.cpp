@@ -18,6 +18,7 @@
 #include "tools/kwhost/event_report.h"
 #include "tools/kwhost/preference_file.h"
 #include "tools/kwhost/svg/svg_import.h"
+#include "tools/kwhost/svg/svg_omissions.h"
 
 namespace kwhost {
 namespace {
@@ -230,7 +231,8 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
   std::string preferencesPath;
   svg::Drawing drawing;
   try {
-    drawing = svg::ImportSvgFile(options.drawing);
+    drawing =
+        svg::ImportSvgFile(options.drawing, svg::ImportOptions{options.japanese ? "ja" : "en"});
     preferencesPath =
         options.preferencesPath.empty() ? DefaultPreferencePath() : options.preferencesPath;
     standin::PreferenceStore stored;
@@ -259,6 +261,10 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
   out << "opened " << options.drawing << ": " << drawing.widthPoints << " x "
       << drawing.heightPoints << " pt, " << drawing.layers.size() << " layer(s), " << loaded.paths
       << " path(s)\n";
+  if (const std::string leftOut = svg::LeftOutLine(drawing.omissions); !leftOut.empty())
+    out << leftOut << "\n";
+  if (const int hidden = svg::HiddenPaths(drawing); hidden > 0)
+    out << "hidden: " << hidden << " path(s), kept in the document and cut with the rest\n";
 
   const ASErr started = host->Startup();
   report.PrintNew();

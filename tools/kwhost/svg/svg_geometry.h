@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/kwhost/svg/drawing.h"
+#include "tools/kwhost/svg/svg_length.h"
 
 namespace svg {
 
@@ -22,8 +23,10 @@ class GeometryError : public std::runtime_error {
 };
 
 // The element's outline in its user units; nullopt when the element is no shape or draws nothing
-// (a rect without size, empty path data, ...). Throws GeometryError for unreadable geometry.
-std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element);
+// (a rect without size, empty path data, ...). Lengths resolve against `basis`. Throws
+// GeometryError for unreadable geometry.
+std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element,
+                                             const LengthBasis& basis);
 
 // One subpath per path, mapped through `transform`: closed paths closed without a duplicated last
 // anchor; lines with their handles on their anchors.
