@@ -49,7 +49,9 @@ FEATURES = [
     ("<use>", r"<(?:\w+:)?use\b"),
     ("<symbol>", r"<(?:\w+:)?symbol\b"),
     ("<style> sheet", r"<(?:\w+:)?style\b"),
-    ("paint server url()", r"(?:fill|stroke)\s*[:=]\s*[\"']?\s*url\("),
+    ("fill url()", r"fill\s*[:=]\s*[\"']?\s*url\("),
+    ("stroke url()", r"stroke\s*[:=]\s*[\"']?\s*url\("),
+    ("layer", r"groupmode\s*=\s*[\"']layer"),
     ("currentColor", r"(?i)currentColor"),
     ("context paint", r"context-(?:fill|stroke)"),
     ("<switch>", r"<(?:\w+:)?switch\b"),
@@ -62,7 +64,7 @@ FEATURES = [
 NESTED_SVG = re.compile(r"<(?:\w+:)?svg\b")
 SANITIZER = re.compile(r"(ERROR: \w+Sanitizer: [^\n]*|runtime error: [^\n]*)")
 
-Outcome = collections.namedtuple("Outcome", "path kind lines")
+Outcome = collections.namedtuple("Outcome", "path kind lines features", defaults=[()])
 
 
 def sh(*args, **kwargs):
@@ -210,11 +212,11 @@ def check(path, index, opts):
     if code != 0:
         return Outcome(path, "different", ["the reference renderer failed: " + rsvg_err.strip()[:200]])
     with open(rendered) as f:
-        reference = reference_boxes(f.read(), left, top, height)
-    lines = describe(cut_boxes, reference, region)
+        reference, merged = reference_boxes(f.read(), left, top, height)
+    lines = describe(cut_boxes, reference, region, merged)
     if not lines:
         return Outcome(path, "exact", [])
-    return Outcome(path, "different", lines + [hints(drawing)])
+    return Outcome(path, "different", lines, features(drawing))
 
 
 def drawn_region(width, height, received):
@@ -229,21 +231,19 @@ def drawn_region(width, height, received):
     return (box[0] - margin, box[1] - margin, box[2] + margin, box[3] + margin)
 
 
-def hints(drawing):
+def features(drawing):
+    """(name, count) of each known trouble maker the drawing holds."""
     with open(drawing, encoding="utf-8", errors="replace") as f:
         text = f.read()
-    found = ["%s %d" % (name, n) for name, pattern in FEATURES
-             if (n := len(re.findall(pattern, text)))]
-    if len(NESTED_SVG.findall(text)) > 1:
-        found.append("nested <svg>")
-    return "file has: " + (", ".join(found) if found else "none of the known trouble makers")
+    found = [(name, n) for name, pattern in FEATURES if (n := len(re.findall(pattern, text)))]
+    if (n := len(NESTED_SVG.findall(text))) > 1:
+        found.append(("nested <svg>", n - 1))
+    return tuple(found)
 
 
-def cause_key(kind, line):
-    """The part of a line that groups files: the words before the numbers."""
-    if kind != "different":
-        return kind + ": " + re.sub(r"0x[0-9a-f]+|\d+", "N", line)[:100]
-    return re.split(r":|\d", line)[0]
+def cause_key(line):
+    """A line without its numbers and example: what groups files."""
+    return re.sub(r"-?\d+(?:\.\d+)?", "N", re.sub(r",? e\.g\..*", "", line))
 
 
 def main():
@@ -273,19 +273,26 @@ def main():
             outcomes.append(outcome)
             if len(outcomes) % 50 == 0:
                 print("  %d done" % len(outcomes), file=sys.stderr, flush=True)
-    causes = collections.Counter()
+    causes, hinted = collections.Counter(), collections.defaultdict(collections.Counter)
     for outcome in outcomes:
         if outcome.kind == "exact":
             continue
         print("%s %s" % (outcome.kind.upper(), outcome.path))
         for line in outcome.lines:
             print("  " + line)
-        causes.update({cause_key(outcome.kind, line) for line in outcome.lines
-                       if not line.startswith("file has")})
+        if outcome.kind == "different":
+            held = ", ".join("%s %d" % f for f in outcome.features)
+            print("  file has: " + (held or "none of the known trouble makers"))
+        prefix = "" if outcome.kind == "different" else outcome.kind + ": "
+        for key in {cause_key(prefix + line) for line in outcome.lines}:
+            causes[key] += 1
+            hinted[key].update(name for name, _ in outcome.features)
     if causes:
-        print("\ncauses, by the number of files they hit:")
+        print("\ncauses, by the number of files they hit (and what those files hold):")
         for key, count in causes.most_common():
             print("  %4d  %s" % (count, key))
+            if hinted[key]:
+                print("          " + ", ".join("%s %d" % f for f in hinted[key].most_common()))
     kinds = collections.Counter(o.kind for o in outcomes)
     print("%d files: exact %d, different %d, refused %d, crashed %d"
           % (len(outcomes), kinds["exact"], kinds["different"], kinds["refused"], kinds["crashed"]))

@@ -141,19 +141,27 @@ def path_boxes(d, m):
     return boxes
 
 
+UNPAINTED = re.compile(r"(?:^|;)\s*(?:fill|stroke):none")
+
+
 def reference_boxes(svg_text, left_px, top_px, page_height_pt):
-    """Boxes of every painted path the renderer wrote, in page points: the page's top-left corner
-    was placed at (left_px, top_px) of the renderer's output."""
+    """(boxes, merged): the boxes of every painted path the renderer wrote, in page points, and
+    those of paths both filled and stroked, which may stand for two elements of one outline (cairo
+    merges a fill and a stroke of the same outline that follow each other). The page's top-left
+    corner was placed at (left_px, top_px) of the renderer's output."""
     root = ET.fromstring(svg_text)
     by_id = {e.get("id"): e for e in root.iter() if e.get("id")}
     to_page = (PT_PER_PX, 0, 0, -PT_PER_PX, -PT_PER_PX * left_px, page_height_pt + PT_PER_PX * top_px)
-    boxes = []
+    boxes, merged = [], []
 
     def walk(element, m, depth):
         tag = element.tag.replace(SVG, "")
         m = multiply(m, parse_transform(element.get("transform")))
         if tag == "path":
-            boxes.extend(path_boxes(element.get("d", ""), m))
+            found = path_boxes(element.get("d", ""), m)
+            boxes.extend(found)
+            if not UNPAINTED.search(element.get("style", "")):
+                merged.extend(found)
         elif tag == "use" and depth < 32:
             target = by_id.get((element.get(XLINK_HREF) or element.get("href") or "").lstrip("#"))
             if target is not None:
@@ -165,4 +173,4 @@ def reference_boxes(svg_text, left_px, top_px, page_height_pt):
         # defs, clip paths, masks, patterns, images and paint-everything rects hold no shapes
 
     walk(root, to_page, 0)
-    return boxes
+    return boxes, merged

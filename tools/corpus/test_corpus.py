@@ -45,7 +45,8 @@ class Geometry(unittest.TestCase):
                '</clipPath></defs><g transform="matrix(1,0,0,1,10,0)"><use xlink:href="#s" x="2"/>'
                '<rect width="100" height="100"/></g></svg>')
         # Page top-left at (10, 0) px, page 30 pt high: px to points, y up.
-        self.assertEqual(reference_boxes(svg, 10, 0, 30), [(1.5, 27.0, 4.5, 30.0)])
+        boxes, merged = reference_boxes(svg, 10, 0, 30)
+        self.assertEqual((boxes, merged), ([(1.5, 27.0, 4.5, 30.0)], [(1.5, 27.0, 4.5, 30.0)]))
 
 
 class Matching(unittest.TestCase):
@@ -77,6 +78,13 @@ class Matching(unittest.TestCase):
             ([], [(0, 0, 10, 20)], ["missing: 1 of 1 painted path(s) not cut, e.g. [0.0 0.0 10.0 20.0]"]),
         ]:
             self.assertEqual(describe(cut, reference, page), expected)
+
+    def test_a_second_cut_path_on_a_merged_outline_is_named_the_references_doing(self):
+        box = (0, 0, 10, 10)
+        lines = describe([box, box, box], [box], (-100, -100, 200, 200), merged=[box])
+        self.assertEqual(len(lines), 2)
+        self.assertTrue(lines[0].startswith("reference: 1 outline(s) filled by one element"))
+        self.assertTrue(lines[1].startswith("extra: 1 of 3 cut path(s)"))
 
 
 if __name__ == "__main__":
