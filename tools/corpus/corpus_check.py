@@ -40,6 +40,7 @@ SOURCES = [
     ("adwaita-icon-theme", "/usr/share/icons/", 1),
     ("doxygen-doc", "/usr/share/doc/", 1),
     ("postgresql-doc-15", "/usr/share/doc/", 1),
+    ("libglib2.0-doc", "/usr/share/gtk-doc/", 1),
 ]
 TRANSLATION = re.compile(r"\.[a-z]{2,3}(?:_[A-Z]{2})?\.svgz?$")
 TOOLS = ["librsvg2-bin"]
