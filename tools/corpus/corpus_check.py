@@ -27,7 +27,6 @@ from geometry import PT_PER_PX, cut_file_boxes, reference_boxes  # noqa: E402
 from matching import describe  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE_DIR = os.path.dirname(os.path.dirname(HERE))
 
 # (package, folder its drawings lie under, files taken per round of the pick); about 30 MB to
 # download in all. The tutorials' translations repeat the same art, so only the originals count.
@@ -156,14 +155,19 @@ def readable_copy(path, folder):
 def kwhost_outcome(code, out, err, timeout):
     """(kind, detail) when kwhost did not finish cleanly, else None."""
     sanitizer = SANITIZER.search(err)
+    if sanitizer:
+        # The first frame in our own sources, not the system's headers.
+        frame = re.search(r"#\d+ 0x[0-9a-f]+ in (\S+) (?:\.\./)*(?!/usr/)(\S+:\d+)", err)
+        sanitizer = re.sub(r" on address .*", "", sanitizer.group(1)) + (
+            " in %s %s" % frame.groups() if frame else "")
     if code is None:
         return "crashed", "hung: no end after %d s" % timeout
     if code < 0:
         name = signal.Signals(-code).name if -code in signal.valid_signals() else str(-code)
-        said = sanitizer.group(1) if sanitizer else (err.strip().splitlines() or [""])[-1]
+        said = sanitizer or (err.strip().splitlines() or [""])[-1]
         return "crashed", "signal %s" % name + ("; " + said if said else "")
     if sanitizer:
-        return "crashed", sanitizer.group(1)
+        return "crashed", sanitizer
     if code != 0:
         said = [line for line in (err + out).splitlines() if line.strip()]
         return "refused", "exit %d: %s" % (code, said[-1].strip() if said else "no message")
