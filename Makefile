@@ -11,7 +11,7 @@ WINDOWS_PACKAGES := cmake make python3 googletest g++-mingw-w64-i686 g++-mingw-w
 
 DLL32 := build/mingw32/plugin-module/KerfworksPlugin.aip
 
-.PHONY: all deps deps-windows build demo test test-native test-sanitize test-windows dll bench clean
+.PHONY: all deps deps-windows build demo test test-native test-sanitize test-windows dll bench corpus clean
 
 all: build
 
@@ -61,6 +61,11 @@ test-windows: dll
 
 bench: build
 	@if [ -x build/native/bench/kw_bench ]; then build/native/bench/kw_bench; else echo "no benchmarks yet"; fi
+
+# kwhost on a few hundred drawings of others, compared with librsvg; installs its own packages.
+# CORPUS_ARGS passes options, e.g. CORPUS_ARGS="--limit 50 --jobs 1".
+corpus: build
+	python3 tools/corpus/corpus_check.py $(CORPUS_ARGS)
 
 clean:
 	rm -rf build
