@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -85,7 +86,8 @@ class Importer {
     Context context;
     context.toPage = RootTransform(root, drawing);
     context.style = ResolveStyle(root, ComputedStyle{});
-    Layer* looseLayer = nullptr;
+    // An index, not a pointer: layers added later move the vector.
+    std::optional<std::size_t> looseLayer;
     for (const pugi::xml_node& child : root.children()) {
       if (child.type() != pugi::node_element) continue;
       if (LocalName(child) == "g" &&
@@ -106,12 +108,11 @@ class Importer {
       std::vector<Item> items;
       AddItem(child, context, items);
       if (items.empty()) continue;
-      if (looseLayer == nullptr) {
+      if (!looseLayer) {
+        looseLayer = drawing.layers.size();
         drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
-        looseLayer = &drawing.layers.back();
       }
-      for (Item& item : items) looseLayer->items.push_back(std::move(item));
-      looseLayer = &drawing.layers.back();  // the vector may have moved
+      for (Item& item : items) drawing.layers[*looseLayer].items.push_back(std::move(item));
     }
     if (drawing.layers.empty())
       drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
