@@ -177,6 +177,12 @@ class Session {
 
  private:
   void Do(Step step) {
+    // KW_FUZZ_TRACE=1 prints the steps of an input, to read a finding.
+    static const bool trace = std::getenv("KW_FUZZ_TRACE") != nullptr;
+    if (trace) {
+      std::fprintf(stderr, "step %d (globals %s)\n", static_cast<int>(step),
+                   host_.Globals() != nullptr ? "set" : "null");
+    }
     switch (step) {
       case Step::kStartup:
         host_.Startup();
@@ -245,7 +251,14 @@ class Session {
     }
   }
 
-  ADMDialogRef Palette() const { return user_.FindDialog(kPaletteName); }
+  // The palette the user acts on. A host reloads an unloaded plug-in before calling into it.
+  ADMDialogRef Palette() {
+    if (unloaded_ && host_.Globals() != nullptr) {
+      unloaded_ = false;
+      host_.Reload();
+    }
+    return user_.FindDialog(kPaletteName);
+  }
 
   void Send(const Message& message) {
     if (std::strcmp(message.caller, kAINotifierCaller) == 0) {

@@ -63,7 +63,8 @@ extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* sel
 
   if (plugin != nullptr) {
     if (Is(caller, hostapi::kSPAccessCaller) && Is(selector, hostapi::kSPReloadSelector)) {
-      plugin = Reload(plugin, data, result);
+      // A reload of a plug-in that was never unloaded has nothing to re-establish.
+      if (!plugin->HoldsSuites()) plugin = Reload(plugin, data, result);
     } else if (plugin->HoldsSuites()) {
       result = plugin->HandleMessage(caller, selector, message);
     }
