@@ -195,6 +195,19 @@ TEST(SvgImport, LayersGroupsAndLooseArt) {
   EXPECT_FALSE(drawing.layers[2].items.at(0).hidden) << "the layer hides it, as in the host";
 }
 
+TEST(SvgImport, LooseArtAfterLayersJoinsTheFirstLooseArt) {
+  const auto drawing = svg::ImportSvgText(Svg(
+      R"svg(<rect id="first" width="1" height="1"/>
+         <g inkscape:groupmode="layer" inkscape:label="A"><circle r="1"/></g>
+         <g inkscape:groupmode="layer" inkscape:label="B"><circle r="1"/></g>
+         <rect id="last" width="1" height="1"/>)svg"));
+  ASSERT_EQ(drawing.layers.size(), 3u);
+  EXPECT_EQ(drawing.layers[0].name, "Layer 1");
+  ASSERT_EQ(drawing.layers[0].items.size(), 2u);
+  EXPECT_EQ(drawing.layers[0].items[1].id, "last");
+  EXPECT_EQ(drawing.layers[2].items.size(), 1u);
+}
+
 TEST(SvgImport, MarkedGroupIsACompoundPathOfItsOwnParts) {
   const auto drawing = svg::ImportSvgText(Svg(
       R"svg(<g xmlns:kwsvg="urn:kerfworks:svg" xmlns:kw="urn:kerfworks:tags" kwsvg:art="compound-path" id="c">
