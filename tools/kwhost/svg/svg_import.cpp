@@ -168,6 +168,7 @@ class Importer {
     const Context context = Inner(element, outer);
     const bool hidden = context.hidden || context.style.visibilityHidden;
     Item item;
+    item.source = element.offset_debug();
     item.id = element.attribute("id").value();
     item.hidden = hidden;
     item.locked = IsLocked(element);
