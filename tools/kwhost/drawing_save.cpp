@@ -276,18 +276,16 @@ class Merger {
 
   pugi::xml_node AddNew(pugi::xml_node container, pugi::xml_node previous, AIArtHandle art) {
     pugi::xml_node node = AppendArtSvg(container, model_, art, prefixes_);
-    pugi::xml_node anchor = previous ? previous : FirstArtElement(container);
+    const pugi::xml_node anchor = previous ? previous : FirstArtElement(container);
+    // The new element gets the line break and indent its neighbour has.
+    const pugi::xml_node space = anchor.previous_sibling();
+    const bool indented = space.type() == pugi::node_pcdata && Trim(space.value()).empty();
     if (previous) {
       container.insert_move_after(node, previous);
+      if (indented) container.insert_child_before(pugi::node_pcdata, node).set_value(space.value());
     } else if (anchor) {
       container.insert_move_before(node, anchor);
-    }
-    // The new element gets the line break and indent its neighbour has.
-    if (pugi::xml_node space = anchor.previous_sibling();
-        anchor && space.type() == pugi::node_pcdata && Trim(space.value()).empty()) {
-      (previous ? container.insert_child_before(pugi::node_pcdata, node)
-                : container.insert_child_after(pugi::node_pcdata, node))
-          .set_value(space.value());
+      if (indented) container.insert_child_after(pugi::node_pcdata, node).set_value(space.value());
     }
     const Geom::Affine back = ToPage(container).inverse();
     if (!back.isIdentity()) SetAttribute(node, "transform", Matrix(back));
