@@ -192,7 +192,22 @@ TEST_F(KwhostRun, ACuttingApplicationThatCannotStartIsReported) {
   EXPECT_FALSE(Contains(list.out, "cut file written")) << "--list runs nothing";
 }
 
+TEST_F(KwhostRun, CropMarksAreDescribedAndMisplacedOnesWarnedOf) {
+  const RunResult fits = Run({Drawing(kRichDrawing), "--crop-marks", "3"});
+  EXPECT_EQ(fits.status, 0) << fits.err;
+  EXPECT_TRUE(Contains(fits.out,
+                       "crop marks: machine type 3 (MB-1), W 170 mm, L 210 mm, X 15 mm, "
+                       "Y 20 mm (from the bottom edge)"))
+      << fits.out;
+  // A4 marks on a page 100 mm high: off the page, and one over the rectangle that is cut.
+  EXPECT_TRUE(Contains(fits.err, "warning: crop marks lie off the page")) << fits.err;
+  const RunResult over = Run({Drawing(kRichDrawing), "--crop-marks", "4,X=-5"});
+  EXPECT_TRUE(Contains(over.err, "warning: a crop mark lies over \"box\", which is cut"))
+      << over.err;
+}
+
 TEST_F(KwhostRun, RegisterCutterWritesWhereThePluginLooksAndCutterOverridesIt) {
+  RegisterReceiver();
   const RunResult registered = Run({"--register-cutter", KW_RECEIVER_PROGRAM});
   EXPECT_EQ(registered.status, 0) << registered.err;
   const fs::path key = Folder() / "user/Software/Talvex/Kerfworks/Folder.reg";
@@ -205,6 +220,7 @@ TEST_F(KwhostRun, RegisterCutterWritesWhereThePluginLooksAndCutterOverridesIt) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(run.out.empty()) << run.out;
   EXPECT_FALSE(fs::exists(key)) << "the user's registry is left alone";
+  EXPECT_TRUE(Contains(ReceiverReport(), "status: ok")) << ReceiverReport();
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "standin/model/dialog_user.h"
 #include "standin/render/drawer_image.h"
 #include "standin/resources/resources.h"
+#include "tools/kwhost/crop_mark_report.h"
 #include "tools/kwhost/cut_report.h"
 #include "tools/kwhost/cutter_registry.h"
 #include "tools/kwhost/document_export.h"
@@ -229,6 +230,9 @@ class Runner {
       }
       case Step::Kind::kCropMarks:
         done = CropMarks(step.cropMarks);
+        if (done && !step.cropMarks.cancel) {
+          ReportCropMarks(host_.Documents(), step.cropMarks.machineType, out_, err_);
+        }
         break;
       case Step::Kind::kPreview:
         return Preview(step, why);
