@@ -53,34 +53,35 @@ void ReportCropMarks(const standin::DocumentModel& model, int machineType, std::
                      std::ostream& err) {
   const standin::Document* document = model.Current();
   if (document == nullptr) return;
-  std::vector<Box> marks;
+  std::vector<Box> marks, circles;
   std::vector<const standin::ArtObject*> cut;
   for (AIArtHandle handle : model.PaintOrder()) {
     const standin::ArtObject& art = *model.FindArt(handle);
     if (art.tags.contains(kCropMarkTag)) {
       marks.push_back(BoundsOf(art));
+      // The lengths are measured at the registration circles, not at the corner strokes.
+      if (art.closed) circles.push_back(marks.back());
     } else if (art.type == kPathArt && (art.attributes & kArtHidden) == 0) {
       cut.push_back(&art);
     }
   }
-  if (marks.empty()) return;
-  Box centres, edges;
-  for (const Box& mark : marks) {
+  if (circles.empty()) return;
+  Box centres, all;
+  for (const Box& mark : marks) all.Add(mark.left, mark.bottom), all.Add(mark.right, mark.top);
+  for (const Box& mark : circles) {
     centres.Add((mark.left + mark.right) / 2, (mark.bottom + mark.top) / 2);
-    edges.Add(mark.left, mark.bottom);
-    edges.Add(mark.right, mark.top);
   }
   const double pageHeight = document->setup.height, pageWidth = document->setup.width;
   const bool fromTop = machineType <= kLastTopPlacedType;
-  const double y = fromTop ? pageHeight - edges.top : edges.bottom;
+  const double y = fromTop ? pageHeight - all.top : all.bottom;
   out << "  crop marks: machine type " << machineType << " (" << kMachineNames[machineType & 7]
       << "), W " << Number((centres.right - centres.left) * kMillimetresPerPoint) << " mm, L "
       << Number((centres.top - centres.bottom) * kMillimetresPerPoint) << " mm, X "
-      << Number(edges.left * kMillimetresPerPoint) << " mm, Y " << Number(y * kMillimetresPerPoint)
-      << " mm (from the " << (fromTop ? "top" : "bottom") << " edge); " << marks.size()
-      << " marks, centres from (" << Number(centres.left) << ", " << Number(centres.bottom)
+      << Number(all.left * kMillimetresPerPoint) << " mm, Y " << Number(y * kMillimetresPerPoint)
+      << " mm (from the " << (fromTop ? "top" : "bottom") << " edge); " << circles.size()
+      << " circles, centres from (" << Number(centres.left) << ", " << Number(centres.bottom)
       << ") to (" << Number(centres.right) << ", " << Number(centres.top) << ") pt\n";
-  if (edges.left < 0 || edges.bottom < 0 || edges.right > pageWidth || edges.top > pageHeight) {
+  if (all.left < 0 || all.bottom < 0 || all.right > pageWidth || all.top > pageHeight) {
     err << "kwhost: warning: crop marks lie off the page (" << Number(pageWidth) << " x "
         << Number(pageHeight) << " pt)\n";
   }
