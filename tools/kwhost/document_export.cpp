@@ -3,11 +3,8 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "tools/kwhost/drawing_loader.h"
@@ -260,20 +257,6 @@ pugi::xml_node AppendArtSvg(pugi::xml_node parent, const standin::DocumentModel&
 void AppendLayerSvg(pugi::xml_node parent, const standin::DocumentModel& model,
                     const standin::LayerObject& layer, const SvgPrefixes& prefixes) {
   Exporter(model, prefixes).AddLayer(parent, layer, PageFlip(*model.Current()));
-}
-
-void WriteDocumentSvg(const standin::DocumentModel& model, const std::string& path) {
-  const std::string text = ExportDocumentSvg(model);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  const auto fail = [&path](int error) {
-    std::string message = "cannot write \"" + path + "\"";
-    if (error != 0) message += ": " + std::string(std::strerror(error));
-    throw ExportError(message);
-  };
-  if (!out) fail(errno);
-  out << text;
-  out.close();
-  if (!out) fail(errno);
 }
 
 }  // namespace kwhost

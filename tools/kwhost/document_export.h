@@ -57,10 +57,6 @@ pugi::xml_node AppendArtSvg(pugi::xml_node parent, const standin::DocumentModel&
 void AppendLayerSvg(pugi::xml_node parent, const standin::DocumentModel& model,
                     const standin::LayerObject& layer, const SvgPrefixes& prefixes);
 
-// Writes ExportDocumentSvg to `path`, replacing the file. Throws ExportError naming the file when
-// it cannot be written.
-void WriteDocumentSvg(const standin::DocumentModel& model, const std::string& path);
-
 }  // namespace kwhost
 
 #endif  // KERFWORKS_TOOLS_KWHOST_DOCUMENT_EXPORT_H

@@ -448,14 +448,13 @@ std::string CutterRegistry(const ScratchFolder& scratch, const std::string& prog
   return folder;
 }
 
-int RegisterCutterFor(const Options& options, std::ostream& out) {
+void RegisterCutterFor(const Options& options, std::ostream& out) {
   const std::string program = fs::absolute(options.registerCutter).string();
   const std::string why = WhyNotExecutable(program);
   if (!why.empty())
     throw InputError("--register-cutter " + program + ": cannot be started: " + why);
   const std::string keyFile = RegisterCutter(UserRegistryFolder(), program);
   out << "cutting application registered: " << program << " (in " << keyFile << ")\n";
-  return kExitDone;
 }
 
 int Session(const Options& options, std::ostream& out, std::ostream& err) {
