@@ -184,11 +184,12 @@ TEST_F(CutScenarioTest, ACutFileInAFolderWithABlankReachesTheProgramWhole) {
     SCOPED_TRACE(failing);
     TearDown();
     SetUp();
+    // The program stays in a folder without blanks: only the cut file's folder has one.
+    const std::string program = ReceiverCopy("kwreceiver_user.exe");
     CreateDirectoryA(folder.c_str(), nullptr);
     const standin::ScopedEnvironment tmp("TMP", folder);
     const standin::ScopedEnvironment temp("TEMP", folder);
     const standin::ScopedEnvironment fail("KW_PLATFORM_FAIL", std::string(failing));
-    const std::string program = ReceiverCopy("kwreceiver_user.exe");
     ASSERT_TRUE(wintest::SetApplicationPath(Hive::kCurrentUser, program));
     OpenPalette();
     ASSERT_TRUE(PressCut());
