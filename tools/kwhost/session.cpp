@@ -97,6 +97,19 @@ class Runner {
   }
 
  private:
+  // The host's own dialog opens when the plug-in plays the offset action.
+  void QueueOffsetDialog(const std::optional<OffsetEntries>& entries) {
+    standin::ModalScript script;
+    script.For(standin::kOffsetDialogName);
+    if (entries) {
+      script.SetText(standin::kOffsetField, entries->offset);
+      if (entries->join) script.Pick(standin::kJoinsPopup, standin::JoinEntry(*entries->join));
+      if (entries->miterLimit) script.Set(standin::kMiterLimitField, *entries->miterLimit);
+    }
+    script.Press(entries && entries->cancel ? kCancel : kOk);
+    host_.Dialogs().QueueModalScript(script);
+  }
+
   bool Perform(const Step& step) {
     switch (step.kind) {
       case Step::Kind::kMode:
@@ -108,6 +121,7 @@ class Runner {
         return ChooseLayer(step.value);
       case Step::Kind::kPress: {
         const Button* button = FindButton(step.value);
+        if (step.value == "offset") QueueOffsetDialog(step.offsetDialog);
         return button != nullptr && user_.Press(palette_, button->item);
       }
       case Step::Kind::kCropMarks:

@@ -14,6 +14,7 @@
 #include "tools/kwhost/svg/svg_length.h"
 #include "tools/kwhost/svg/svg_style.h"
 #include "tools/kwhost/svg/svg_transform.h"
+#include "tools/kwhost/text_parsing.h"
 
 namespace svg {
 namespace {
@@ -66,6 +67,40 @@ std::string TextContent(const pugi::xml_node& node) {
     }
   }
   return text;
+}
+
+// A property the element sets itself, `style` winning over the attribute.
+std::string OwnProperty(const pugi::xml_node& element, std::string_view name) {
+  std::string value = element.attribute(std::string(name).c_str()).value();
+  std::string_view style = element.attribute("style").value();
+  for (std::size_t at = 0; at < style.size();) {
+    const std::size_t end = std::min(style.find(';', at), style.size());
+    const std::string_view declaration = style.substr(at, end - at);
+    const std::size_t colon = declaration.find(':');
+    if (colon != std::string_view::npos && kwhost::Trim(declaration.substr(0, colon)) == name) {
+      value = kwhost::Trim(declaration.substr(colon + 1));
+    }
+    at = end + 1;
+  }
+  return value;
+}
+
+// The text as one run in the font the element itself names.
+TextSpan OwnTextSpan(const pugi::xml_node& element, const std::string& characters,
+                     const std::vector<double>& x, const std::vector<double>& y) {
+  TextSpan span;
+  span.characters = characters;
+  span.fontFamily = OwnProperty(element, "font-family");
+  if (span.fontFamily.empty()) span.fontFamily = "sans-serif";
+  span.fontSize = LengthInUserUnits(OwnProperty(element, "font-size")).value_or(span.fontSize);
+  const std::string weight = OwnProperty(element, "font-weight");
+  span.fontWeight = weight == "bold" ? 700 : static_cast<int>(ParseNumber(weight).value_or(400));
+  const std::string style = OwnProperty(element, "font-style");
+  span.italic = style == "italic" || style == "oblique";
+  span.start = Point{x.empty() ? 0 : x[0], y.empty() ? 0 : y[0]};
+  const std::string anchor = OwnProperty(element, "text-anchor");
+  span.anchor = anchor == "middle" ? 1 : anchor == "end" ? 2 : 0;
+  return span;
 }
 
 // 1-based line of a byte offset into the text.
@@ -201,6 +236,8 @@ class Importer {
       const Geom::Point origin =
           Geom::Point(x.empty() ? 0 : x[0], y.empty() ? 0 : y[0]) * context.toPage;
       item.origin = {origin[Geom::X], origin[Geom::Y]};
+      item.spans.push_back(OwnTextSpan(element, item.text, x, y));
+      for (int i = 0; i < 6; ++i) item.textMatrix[i] = context.toPage[i];
       out.push_back(std::move(item));
       return;
     }
