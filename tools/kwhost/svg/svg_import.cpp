@@ -236,7 +236,7 @@ class Importer {
       const Geom::Point origin =
           Geom::Point(x.empty() ? 0 : x[0], y.empty() ? 0 : y[0]) * context.toPage;
       item.origin = {origin[Geom::X], origin[Geom::Y]};
-      item.spans.push_back(OwnTextSpan(element, item.text, x, y));
+      if (!item.text.empty()) item.spans.push_back(OwnTextSpan(element, item.text, x, y));
       for (int i = 0; i < 6; ++i) item.textMatrix[i] = context.toPage[i];
       out.push_back(std::move(item));
       return;
