@@ -3,7 +3,7 @@ SHELL := /bin/bash
 
 PACKAGES := cmake make g++ python3 binutils-mingw-w64-x86-64 googletest libgtest-dev \
             libgmock-dev libbenchmark-dev libcairo2-dev libpugixml-dev lib2geom-dev libboost-dev \
-            binutils locales
+            binutils locales libpolyclipping-dev libpango1.0-dev fonts-dejavu-core fonts-vlgothic
 
 # The Windows builds: the 32-bit deliverable, and its 64-bit twin that runs under Wine.
 WINDOWS_PACKAGES := cmake make python3 googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 \

@@ -166,8 +166,11 @@ class Exporter {
         const Outline outline{Data(art), PaintOf(art.style)};
         return Element(parent, "path", art, ancestorHidden, &outline);
       }
-      case kTextArt:
-        return Element(parent, "text", art, ancestorHidden);
+      case kTextArt: {
+        pugi::xml_node text = Element(parent, "text", art, ancestorHidden);
+        AddRuns(text, art);
+        return text;
+      }
       case kPlacedArt:
         return Element(parent, "image", art, ancestorHidden);
       default:
@@ -206,6 +209,39 @@ class Exporter {
       element.append_attribute((prefixes_.tag + ":" + tagName).c_str()) = tag.value.c_str();
     }
     return element;
+  }
+
+  // A text's first run on the `text` element itself and the others as `tspan`s, in the text's
+  // own space, so that outlining it after the drawing is read back gives the same glyphs.
+  static void AddRuns(pugi::xml_node text, const standin::ArtObject& art) {
+    std::string matrix = "matrix(";
+    for (int i = 0; i < 6; ++i) matrix += Number(art.textMatrix[i]) + (i == 5 ? ")" : " ");
+    text.append_attribute("transform") = matrix.c_str();
+    text.append_attribute("fill") = PaintOf(art.style).fill.c_str();
+    for (const standin::TextRun& run : art.textRuns) {
+      const bool first = &run == &art.textRuns.front();
+      pugi::xml_node span = first ? text : text.append_child("tspan");
+      if (run.start) {
+        span.append_attribute("x") = Number(run.start->x).c_str();
+        span.append_attribute("y") = Number(run.start->y).c_str();
+      }
+      if (run.shift.x != 0) span.append_attribute("dx") = Number(run.shift.x).c_str();
+      if (run.shift.y != 0) span.append_attribute("dy") = Number(run.shift.y).c_str();
+      span.append_attribute("font-family") = run.fontFamily.c_str();
+      span.append_attribute("font-size") = Number(run.fontSize).c_str();
+      span.append_attribute("font-weight") = run.fontWeight;
+      if (run.italic) span.append_attribute("font-style") = "italic";
+      constexpr const char* kAnchors[] = {"start", "middle", "end"};
+      if (run.anchor > 0 && run.anchor < 3) {
+        span.append_attribute("text-anchor") = kAnchors[run.anchor];
+      }
+      span.append_child(pugi::node_pcdata).set_value(run.characters.c_str());
+    }
+  }
+
+  static std::string Number(double value) {
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
   }
 
   std::string Data(const standin::ArtObject& path) const {

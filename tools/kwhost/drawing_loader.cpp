@@ -42,6 +42,23 @@ std::vector<AIPathSegment> Segments(const svg::Subpath& outline) {
   return segments;
 }
 
+std::vector<standin::TextRun> Runs(const svg::Item& text) {
+  std::vector<standin::TextRun> runs;
+  for (const svg::TextSpan& span : text.spans) {
+    standin::TextRun run;
+    run.characters = span.characters;
+    run.fontFamily = span.fontFamily;
+    run.fontSize = span.fontSize;
+    run.fontWeight = span.fontWeight;
+    run.italic = span.italic;
+    if (span.start) run.start = standin::TextPoint{span.start->x, span.start->y};
+    run.shift = {span.shift.x, span.shift.y};
+    run.anchor = span.anchor;
+    runs.push_back(std::move(run));
+  }
+  return runs;
+}
+
 class Loader {
  public:
   Loader(standin::DocumentBuilder& builder, LoadedDrawing& loaded)
@@ -66,7 +83,8 @@ class Loader {
         ++loaded_.paths;
         break;
       case svg::Item::Kind::kText:
-        Finish(item, builder_.Text(name));
+        Finish(item,
+               builder_.Text(name).Style(PathStyle(item.style)).Runs(Runs(item), item.textMatrix));
         break;
       case svg::Item::Kind::kPlaced:
         Finish(item, builder_.Art(name, kPlacedArt));

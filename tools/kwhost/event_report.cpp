@@ -76,6 +76,17 @@ void EventReport::PrintActions() {
       for (const auto& param : play.parameters->params) out_ << ", " << Describe(param);
     }
     out_ << "\n";
+    PrintOutcome(play.outcome);
+  }
+}
+
+void EventReport::PrintOutcome(const standin::ActionOutcome& outcome) {
+  for (const std::string& warning : outcome.warnings) out_ << "  host warning: " << warning << "\n";
+  if (outcome.cancelled) {
+    out_ << "  action cancelled in its dialog: nothing changed\n";
+  } else if (outcome.replaced != 0 || outcome.added != 0) {
+    out_ << "  action changed the document: " << outcome.replaced << " replaced, " << outcome.added
+         << " added\n";
   }
 }
 

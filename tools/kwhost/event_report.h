@@ -28,6 +28,8 @@ class EventReport {
  private:
   void PrintAlerts();
   void PrintActions();
+  // What the host's own work behind a play changed, and what it warned of.
+  void PrintOutcome(const standin::ActionOutcome& outcome);
   void PrintActivity();
 
   standin::Host& host_;

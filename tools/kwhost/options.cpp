@@ -1,6 +1,7 @@
 #include "tools/kwhost/options.h"
 
 #include <iterator>
+#include <utility>
 
 #include "tools/kwhost/text_parsing.h"
 
@@ -38,6 +39,31 @@ CropMarkEntries ParseCropMarks(const std::string& text) {
   return entries;
 }
 
+OffsetEntries ParseOffsetDialog(const std::string& text) {
+  const auto parts = Split(text, ',');
+  OffsetEntries entries;
+  entries.offset = parts[0];
+  if (!standin::ParseOffsetLength(parts[0])) {
+    throw UsageError("--offset-dialog: the offset must be a length such as 3mm or -2pt, not \"" +
+                     parts[0] + "\"");
+  }
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    const auto limit = ParseWhole<float>(part);
+    if (part == "cancel") {
+      entries.cancel = true;
+    } else if (const auto join = standin::JoinNamed(part)) {
+      entries.join = join;
+    } else if (limit && *limit >= 1 && *limit <= 500) {
+      entries.miterLimit = limit;
+    } else {
+      throw UsageError("--offset-dialog: \"" + part +
+                       "\" is no join (miter, round, bevel), miter limit (1 to 500) or cancel");
+    }
+  }
+  return entries;
+}
+
 bool IsKnown(const std::string& value, std::initializer_list<const char*> names) {
   for (const char* name : names) {
     if (value == name) return true;
@@ -63,6 +89,7 @@ int ModeIndex(const std::string& name) {
 
 Options ParseOptions(const std::vector<std::string>& arguments) {
   Options options;
+  std::optional<OffsetEntries> offsetDialog;  // for the next press of "offset"
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     auto value = [&]() -> const std::string& {
@@ -102,7 +129,10 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
                          "\" (cut, outline-text, outline-stroke, merge, offset, crop-marks, mark, "
                          "redraw)");
       }
-      step(Step::Kind::kPress, button);
+      Step& press = step(Step::Kind::kPress, button);
+      if (button == "offset") press.offsetDialog = std::exchange(offsetDialog, std::nullopt);
+    } else if (argument == "--offset-dialog") {
+      offsetDialog = ParseOffsetDialog(value());
     } else if (argument == "--crop-marks") {
       const std::string& text = value();
       step(Step::Kind::kCropMarks, text).cropMarks = ParseCropMarks(text);
@@ -170,6 +200,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       throw UsageError("one drawing only: \"" + options.drawing + "\" and \"" + argument + "\"");
     }
   }
+  if (offsetDialog) throw UsageError("--offset-dialog must come before a --press offset");
   if (options.drawing.empty() && !options.help && !options.version &&
       options.registerCutter.empty()) {
     throw UsageError("no drawing given");
@@ -195,6 +226,11 @@ steps:
   --preview FILE.png [--preview-size WxH]
                                      draw the palette preview into a PNG file, at the palette's
                                      default size unless WxH (pixels, at most 4096 x 4096) is given
+  --offset-dialog VALUE[UNIT][,JOIN][,MITER][,cancel]
+                                     how the next --press offset fills the host's offset
+                                     dialog: the offset (pt, mm, cm, in, pc, px; negative
+                                     shrinks), the join (miter, round, bevel), the miter limit,
+                                     then OK (or Cancel); without it the preset is confirmed
   --save FILE.svg                    save the drawing with the document's changes
   --help-file                        open the help file (flyout menu)
   --about                            show the about box (flyout menu)

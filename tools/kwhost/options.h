@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "standin/model/offset_dialog.h"
+
 namespace kwhost {
 
 class UsageError : public std::runtime_error {
@@ -20,6 +22,15 @@ class UsageError : public std::runtime_error {
 struct CropMarkEntries {
   int machineType = 0;
   std::optional<float> w, l, x, y;
+  bool cancel = false;
+};
+
+// The host's offset dialog as the user fills it: the offset as typed ("3mm"), optionally the
+// join and the miter limit, then OK or Cancel.
+struct OffsetEntries {
+  std::string offset;
+  std::optional<standin::OffsetJoin> join;
+  std::optional<float> miterLimit;
   bool cancel = false;
 };
 
@@ -36,9 +47,11 @@ struct Step {
     kAbout
   };
   Kind kind = Kind::kPress;
-  std::string value;                // mode, layer, button, file
-  std::vector<std::string> ids;     // kSelect
-  CropMarkEntries cropMarks;        // kCropMarks
+  std::string value;             // mode, layer, button, file
+  std::vector<std::string> ids;  // kSelect
+  CropMarkEntries cropMarks;     // kCropMarks
+  // kPress of "offset": what the user does in the host's dialog; none: confirms the preset.
+  std::optional<OffsetEntries> offsetDialog;
   std::optional<int> previewWidth;  // kPreview
   std::optional<int> previewHeight;
   // The step as the user wrote it, for the report.

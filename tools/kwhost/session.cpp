@@ -211,6 +211,19 @@ class Runner {
             std::max(1, preview->bounds.bottom - preview->bounds.top)};
   }
 
+  // The host's own dialog opens when the plug-in plays the offset action.
+  void QueueOffsetDialog(const std::optional<OffsetEntries>& entries) {
+    standin::ModalScript script;
+    script.For(standin::kOffsetDialogName);
+    if (entries) {
+      script.SetText(standin::kOffsetField, entries->offset);
+      if (entries->join) script.Pick(standin::kJoinsPopup, standin::JoinEntry(*entries->join));
+      if (entries->miterLimit) script.Set(standin::kMiterLimitField, *entries->miterLimit);
+    }
+    script.Press(entries && entries->cancel ? kCancel : kOk);
+    host_.Dialogs().QueueModalScript(script);
+  }
+
   bool Perform(const Step& step, std::string& why) {
     bool done = false;
     switch (step.kind) {
@@ -226,6 +239,7 @@ class Runner {
         break;
       case Step::Kind::kPress: {
         const Button* button = FindButton(step.value);
+        if (step.value == "offset") QueueOffsetDialog(step.offsetDialog);
         done = button != nullptr && user_.Press(palette_, button->item);
         break;
       }
