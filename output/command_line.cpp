@@ -14,27 +14,30 @@ bool HasBlank(const char* text) {
   return std::strpbrk(text, " \t") != nullptr;
 }
 
-// The cut file as the line names it: a path with blanks would reach the application cut in two.
-void FileOnLine(const char* cutFile, char (&out)[kPathCapacity + 2]) {
-  if (!HasBlank(cutFile)) {
-    std::snprintf(out, sizeof out, "%s", cutFile);
+// A path as the line names it: one with blanks would reach the application cut in two.
+void PathOnLine(const char* path, char (&out)[kPathCapacity + 2]) {
+  if (!HasBlank(path)) {
+    std::snprintf(out, sizeof out, "%s", path);
     return;
   }
   char shortForm[kPathCapacity];
-  if (platform::GetShortPath(cutFile, shortForm, sizeof shortForm) != 0 && !HasBlank(shortForm)) {
+  if (platform::GetShortPath(path, shortForm, sizeof shortForm) != 0 && !HasBlank(shortForm)) {
     std::snprintf(out, sizeof out, "%s", shortForm);
     return;
   }
-  std::snprintf(out, sizeof out, "\"%s\"", cutFile);
+  std::snprintf(out, sizeof out, "\"%s\"", path);
 }
 
 }  // namespace
 
 CommandLine::CommandLine(const char* program, const char* cutFile) {
   std::snprintf(cutFile_, sizeof cutFile_, "%s", cutFile);
-  char onLine[kPathCapacity + 2];
-  FileOnLine(cutFile_, onLine);
-  std::snprintf(text_, sizeof text_, kCommandLineFormat, program, onLine);
+  // The program too: under "Program Files" it would otherwise be split into arguments.
+  char programOnLine[kPathCapacity + 2];
+  PathOnLine(program, programOnLine);
+  char fileOnLine[kPathCapacity + 2];
+  PathOnLine(cutFile_, fileOnLine);
+  std::snprintf(text_, sizeof text_, kCommandLineFormat, programOnLine, fileOnLine);
   arguments_[0] = kOption;
   arguments_[1] = cutFile_;
   arguments_[2] = nullptr;

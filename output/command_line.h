@@ -9,13 +9,13 @@
 
 class CommandLine {
  public:
-  // Both paths whole (259 characters each), the option and its spaces, quotes, the terminator.
-  static constexpr std::size_t kCapacity = 2 * (std::size_t{kPathCapacity} - 1) + 4 + 2 + 1;
+  // Both paths whole (259 characters each) and quoted, the option and its spaces, the terminator.
+  static constexpr std::size_t kCapacity = 2 * (std::size_t{kPathCapacity} - 1) + 4 + 4 + 1;
 
   CommandLine(const char* program, const char* cutFile);
 
   // The whole line, as Windows passes it to the program. The application takes the rest of its
-  // line after "-i" as the file, so a cut file with blanks is written in its short form, and
+  // line after "-i" as the file, so a path with blanks is written in its short form, and
   // quoted only when the system has none.
   const char* Text() const { return text_; }
   // "-i" and the cut file, whole whatever it holds; null-terminated.

@@ -25,11 +25,13 @@ TEST(CommandLineTest, TheCutFileIsOneArgumentWhateverItHolds) {
     const char* file;
     const char* text;
   };
-  // No short names here: a file with blanks is quoted on the line, never split.
+  // No short names here: a path with blanks is quoted on the line, never split.
   const Case cases[] = {
       {"D:\\Tools\\Cut.exe", "D:\\Temp\\~KW1A.TMP", "D:\\Tools\\Cut.exe -i D:\\Temp\\~KW1A.TMP"},
       {"C:\\Program Files\\Cut.exe", "C:\\My Temp\\~KW1.TMP",
-       "C:\\Program Files\\Cut.exe -i \"C:\\My Temp\\~KW1.TMP\""},
+       "\"C:\\Program Files\\Cut.exe\" -i \"C:\\My Temp\\~KW1.TMP\""},
+      {"C:\\Program Files\\Cut.exe", "C:\\Temp\\~KW3.TMP",
+       "\"C:\\Program Files\\Cut.exe\" -i C:\\Temp\\~KW3.TMP"},
       {"/opt/cut", "/tmp/a\tb/~KW2.TMP", "/opt/cut -i \"/tmp/a\tb/~KW2.TMP\""},
   };
   for (const Case& c : cases) {
