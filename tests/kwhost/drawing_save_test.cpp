@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                      box.style.strokePaint = 1;
                      box.style.stroke.width = 1;
                    },
-                   {"fill:rgb(0%, 0%, 0%);stroke:rgb(0%, 0%, 0%);stroke-width:2;"},
+                   {"fill:rgb(0%, 0%, 100%);stroke:rgb(0%, 0%, 0%);stroke-width:2;"},
                    {}},
         ChangeCase{
             "removed",

@@ -29,13 +29,14 @@ std::string Percent(double value) {
   // Out of range reads back clamped anyway; clamping first keeps "nan" out of the file.
   const auto channel = static_cast<AIReal>(std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0));
   char buffer[64];
-  for (int digits = 1;; ++digits) {
+  // Fixed notation: "1e+02%" is no percentage every reader takes.
+  for (int decimals = 0;; ++decimals) {
     char* end = std::to_chars(buffer, buffer + sizeof buffer, channel * 100.0,
-                              std::chars_format::general, digits)
+                              std::chars_format::fixed, decimals)
                     .ptr;
     double back = 0;
     std::from_chars(buffer, end, back);
-    if (digits == 17 || static_cast<AIReal>(back / 100) == channel) {
+    if (decimals == 17 || static_cast<AIReal>(back / 100) == channel) {
       return std::string(buffer, end) + "%";
     }
   }
