@@ -21,8 +21,13 @@ class GeometryError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The element's outline in its user units; nullopt when the element is no shape or draws nothing
-// (a rect without size, empty path data, ...). Throws GeometryError for unreadable geometry.
+// The element's outline as subpaths mapped through `transform` (see ToSubpaths); nullopt when the
+// element is no shape or draws nothing (a rect without size, empty path data, ...). Throws
+// GeometryError for unreadable geometry.
+std::optional<std::vector<Subpath>> ShapeSubpaths(const pugi::xml_node& element,
+                                                  const Geom::Affine& transform);
+
+// The outline of a shape other than `path` in its user units; nullopt as above.
 std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element);
 
 // One subpath per path, mapped through `transform`: closed paths closed without a duplicated last

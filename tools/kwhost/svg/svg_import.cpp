@@ -5,13 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "tools/kwhost/svg/svg_geometry.h"
 #include "tools/kwhost/svg/svg_length.h"
+#include "tools/kwhost/svg/svg_source.h"
 #include "tools/kwhost/svg/svg_style.h"
 #include "tools/kwhost/svg/svg_transform.h"
 
@@ -68,15 +67,9 @@ std::string TextContent(const pugi::xml_node& node) {
   return text;
 }
 
-// 1-based line of a byte offset into the text.
-int LineAt(const std::string& text, std::ptrdiff_t offset) {
-  const auto end = text.begin() + std::clamp<std::ptrdiff_t>(offset, 0, std::ssize(text));
-  return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
-}
-
 class Importer {
  public:
-  Importer(std::string name, const std::string& text) : name_(std::move(name)), text_(text) {}
+  Importer(std::string name, const LineIndex& lines) : name_(std::move(name)), lines_(lines) {}
 
   Drawing Run(const pugi::xml_document& document) {
     const pugi::xml_node root = document.document_element();
@@ -219,14 +212,14 @@ class Importer {
       out.push_back(std::move(item));
       return;
     }
-    std::optional<Geom::PathVector> outline;
+    std::optional<std::vector<Subpath>> outline;
     try {
-      outline = ShapeOutline(element);
+      outline = ShapeSubpaths(element, context.toPage);
     } catch (const GeometryError& error) {
       Fail(element, error.what());
     }
     if (!outline) return;
-    std::vector<Subpath> subpaths = ToSubpaths(*outline, context.toPage);
+    std::vector<Subpath>& subpaths = *outline;
     if (subpaths.size() == 1) {
       item.kind = Item::Kind::kPath;
       item.outline = std::move(subpaths.front());
@@ -271,36 +264,37 @@ class Importer {
   }
 
   [[noreturn]] void Fail(const pugi::xml_node& node, const std::string& what) const {
-    throw ImportError(name_ + ":" + std::to_string(LineAt(text_, node.offset_debug())) + ": " +
+    throw ImportError(name_ + ":" + std::to_string(lines_.LineAt(node.offset_debug())) + ": " +
                       what);
   }
 
   std::string name_;
-  const std::string& text_;
+  const LineIndex& lines_;
 };
 
-Drawing Import(const std::string& text, const std::string& name) {
+// Parsed in place: the XML reader keeps no copy of a text that may be most of the memory used.
+Drawing Import(std::string& text, const std::string& name) {
+  const LineIndex lines(text);
   pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+  const pugi::xml_parse_result parsed = document.load_buffer_inplace(text.data(), text.size());
   if (!parsed) {
-    throw ImportError(name + ":" + std::to_string(LineAt(text, parsed.offset)) +
+    throw ImportError(name + ":" + std::to_string(lines.LineAt(parsed.offset)) +
                       ": not well-formed XML: " + parsed.description());
   }
-  return Importer(name, text).Run(document);
+  return Importer(name, lines).Run(document);
 }
 
 }  // namespace
 
 Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors) {
-  return Import(text, nameForErrors);
+  std::string copy = text;
+  return Import(copy, nameForErrors);
 }
 
 Drawing ImportSvgFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ImportError(path + ": cannot be read");
-  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw ImportError(path + ": cannot be read");
-  return Import(content, path);
+  std::optional<std::string> content = ReadWholeFile(path);
+  if (!content) throw ImportError(path + ": cannot be read");
+  return Import(*content, path);
 }
 
 }  // namespace svg
