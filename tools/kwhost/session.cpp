@@ -61,16 +61,22 @@ class ScratchFolder {
   fs::path path_;
 };
 
+AILayerHandle LayerTitled(standin::DocumentModel& model, const std::string& title) {
+  for (AILayerHandle layer : model.Current()->layers) {
+    if (model.FindLayer(layer)->title == title) return layer;
+  }
+  return nullptr;
+}
+
 // Everything that can be checked before the plug-in runs: ids and layer names must exist.
 // Throws InputError or SelectionError.
-void CheckSteps(const Options& options, const svg::Drawing& drawing, const LoadedDrawing& loaded) {
+void CheckSteps(const Options& options, standin::DocumentModel& model,
+                const LoadedDrawing& loaded) {
   for (const Step& step : options.steps) {
     if (step.kind == Step::Kind::kSelect) {
       for (const std::string& id : step.ids) ArtWithId(loaded, id);
-    } else if (step.kind == Step::Kind::kLayer) {
-      bool found = false;
-      for (const svg::Layer& layer : drawing.layers) found = found || layer.name == step.value;
-      if (!found) throw InputError("the drawing has no layer \"" + step.value + "\"");
+    } else if (step.kind == Step::Kind::kLayer && LayerTitled(model, step.value) == nullptr) {
+      throw InputError("the drawing has no layer \"" + step.value + "\"");
     }
   }
 }
@@ -132,14 +138,10 @@ class Runner {
   }
 
   bool ChooseLayer(const std::string& title) {
-    standin::Document* document = host_.Documents().Current();
-    for (AILayerHandle layer : document->layers) {
-      if (host_.Documents().FindLayer(layer)->title == title) {
-        document->currentLayer = layer;
-        return true;
-      }
-    }
-    return false;
+    AILayerHandle layer = LayerTitled(host_.Documents(), title);
+    if (layer == nullptr) return false;
+    host_.Documents().Current()->currentLayer = layer;
+    return true;
   }
 
   bool CropMarks(const CropMarkEntries& entries) {
@@ -243,10 +245,12 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
     return kExitInputError;
   }
   if (options.hostVersion) host->App().appMajorVersion = *options.hostVersion;
-  const LoadedDrawing loaded = LoadDrawing(drawing, host->Documents());
-  host->Documents().Current()->rulerOrigin = {options.rulerOriginX, options.rulerOriginY};
+  const double widthPoints = drawing.widthPoints, heightPoints = drawing.heightPoints;
+  const LoadedDrawing loaded = LoadDrawing(std::move(drawing), host->Documents());
+  standin::Document& document = *host->Documents().Current();
+  document.rulerOrigin = {options.rulerOriginX, options.rulerOriginY};
   try {
-    CheckSteps(options, drawing, loaded);
+    CheckSteps(options, host->Documents(), loaded);
   } catch (const std::runtime_error& error) {
     err << "kwhost: " << options.drawing << ": " << error.what() << "\n";
     return kExitInputError;
@@ -256,9 +260,8 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
   const standin::ScopedEnvironment activity("KW_ACTIVITY_LOG", scratch.File("activity.log"));
   const standin::ScopedEnvironment shell("KW_SHELL_LOG", scratch.File("shell.log"));
   EventReport report(*host, scratch.File("activity.log"), out);
-  out << "opened " << options.drawing << ": " << drawing.widthPoints << " x "
-      << drawing.heightPoints << " pt, " << drawing.layers.size() << " layer(s), " << loaded.paths
-      << " path(s)\n";
+  out << "opened " << options.drawing << ": " << widthPoints << " x " << heightPoints << " pt, "
+      << document.layers.size() << " layer(s), " << loaded.paths << " path(s)\n";
 
   const ASErr started = host->Startup();
   report.PrintNew();
