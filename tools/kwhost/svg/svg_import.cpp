@@ -273,10 +273,10 @@ class Importer {
 };
 
 // Parsed in place: the XML reader keeps no copy of a text that may be most of the memory used.
-Drawing Import(std::string& text, const std::string& name) {
-  const LineIndex lines(text);
+Drawing Import(char* text, std::size_t size, const std::string& name) {
+  const LineIndex lines(std::string_view(text, size));
   pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_buffer_inplace(text.data(), text.size());
+  const pugi::xml_parse_result parsed = document.load_buffer_inplace(text, size);
   if (!parsed) {
     throw ImportError(name + ":" + std::to_string(lines.LineAt(parsed.offset)) +
                       ": not well-formed XML: " + parsed.description());
@@ -288,13 +288,13 @@ Drawing Import(std::string& text, const std::string& name) {
 
 Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors) {
   std::string copy = text;
-  return Import(copy, nameForErrors);
+  return Import(copy.data(), copy.size(), nameForErrors);
 }
 
 Drawing ImportSvgFile(const std::string& path) {
-  std::optional<std::string> content = ReadWholeFile(path);
+  std::optional<TextBuffer> content = TextBuffer::ReadFile(path);
   if (!content) throw ImportError(path + ": cannot be read");
-  return Import(*content, path);
+  return Import(content->data(), content->size(), path);
 }
 
 }  // namespace svg
