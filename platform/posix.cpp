@@ -1,6 +1,8 @@
 // The POSIX stand-ins of the Windows calls (see README.md).
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <pthread.h>
+#include <sched.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/file.h>
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -157,14 +160,36 @@ unsigned FirstTempNumber() {
 
 // --- processes ---
 
-// Starts argv[0] from an intermediate child that exits at once, so the started program is never
-// our child and leaves no zombie. The spawn's result travels through a pipe rather than the exit
-// status, which a host that ignores or reaps SIGCHLD itself would swallow.
-bool SpawnDetached(char* const argv[], bool searchPath) {
-  int result[2];
-  if (pipe2(result, O_CLOEXEC) != 0) return false;
+// What the intermediate child is to start, and whether it could.
+struct SpawnRequest {
+  char* const* argv;
+  bool searchPath;
+  const posix_spawnattr_t* attributes;
+  bool started;
+};
 
-  // Prepared before the fork, so that the intermediate child allocates nothing.
+// The intermediate child: starts the program and exits at once.
+int SpawnAndLeave(void* data) {
+  auto* request = static_cast<SpawnRequest*>(data);
+  pid_t started = 0;
+  const int error = request->searchPath ? posix_spawnp(&started, request->argv[0], nullptr,
+                                                       request->attributes, request->argv, environ)
+                                        : posix_spawn(&started, request->argv[0], nullptr,
+                                                      request->attributes, request->argv, environ);
+  request->started = error == 0;
+  return 0;
+}
+
+// Starts argv[0] from an intermediate child that exits at once, so the started program is never
+// our child and leaves no zombie. The intermediate shares our memory while we wait for it, as
+// posix_spawn's own child does: it reports through that memory, which a host that ignores or
+// reaps SIGCHLD cannot swallow, and no page of a large host is marked copy-on-write, as a fork
+// marks them all (every page written after a fork faults once more).
+bool SpawnDetached(char* const argv[], bool searchPath) {
+  constexpr std::size_t kStackSize = 256 * 1024;
+  const std::unique_ptr<char[]> stack(new (std::nothrow) char[kStackSize]);
+  if (!stack) return false;
+
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
   sigset_t signals;
@@ -174,29 +199,19 @@ bool SpawnDetached(char* const argv[], bool searchPath) {
   posix_spawnattr_setsigdefault(&attributes, &signals);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
-  const pid_t child = fork();
-  if (child == 0) {
-    close(result[0]);
-    pid_t started = 0;
-    const int error = searchPath
-                          ? posix_spawnp(&started, argv[0], nullptr, &attributes, argv, environ)
-                          : posix_spawn(&started, argv[0], nullptr, &attributes, argv, environ);
-    const char outcome = error == 0 ? 1 : 0;
-    _exit(write(result[1], &outcome, 1) == 1 ? 0 : 1);
-  }
+  SpawnRequest request{argv, searchPath, &attributes, false};
+  // No handler of ours may run in the intermediate, on its stack, in our memory.
+  sigset_t previous;
+  pthread_sigmask(SIG_SETMASK, &signals, &previous);
+  const pid_t child =
+      clone(SpawnAndLeave, stack.get() + kStackSize, CLONE_VM | CLONE_VFORK | SIGCHLD, &request);
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
   posix_spawnattr_destroy(&attributes);
-  close(result[1]);
-
-  char outcome = 0;
-  if (child > 0) {
-    while (read(result[0], &outcome, 1) < 0 && errno == EINTR) {
-    }
-    // ECHILD when the host lets the system reap its children; nothing is left to wait for then.
-    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-    }
+  if (child < 0) return false;
+  // ECHILD when the host lets the system reap its children; nothing is left to wait for then.
+  while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
   }
-  close(result[0]);
-  return outcome == 1;
+  return request.started;
 }
 
 }  // namespace
