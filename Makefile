@@ -59,8 +59,13 @@ test-windows: dll
 	cmake --build --preset mingw64
 	ctest --preset mingw64
 
+# The side-by-side of kwhost and rsvg-convert needs only these; the tests do not.
+BENCH_PACKAGES := librsvg2-bin time
+
 bench: build
+	$(call install-missing,$(BENCH_PACKAGES))
 	@if [ -x build/native/bench/kw_bench ]; then build/native/bench/kw_bench; else echo "no benchmarks yet"; fi
+	bash bench/kwhost_vs_rsvg.sh build/native
 
 clean:
 	rm -rf build
