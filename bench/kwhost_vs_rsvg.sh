@@ -1,8 +1,9 @@
 #!/bin/bash
 # kwhost against rsvg-convert on one large drawing, side by side in one run: kwhost reads the
 # drawing and cuts every path (the receiver registered as the cutting application), rsvg-convert
-# renders the same file to PostScript. Each takes ROUNDS turns, alternating; the best time and the
-# largest peak memory of each are printed, and how many times faster kwhost is.
+# renders the same file to PostScript. Each takes ROUNDS turns, alternating; the best wall time, the
+# best CPU time (user + system) and the largest peak memory of each are printed, and how many times
+# faster kwhost is by each time.
 # Usage: kwhost_vs_rsvg.sh BUILD_DIR [PATHS SEGMENTS ROUNDS]
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -30,11 +31,11 @@ drawing="$work/drawing.svg"
 python3 "$here/big_drawing.py" "$paths" "$segments" > "$drawing"
 size=$(stat -c %s "$drawing")
 
-# $1: label; the rest: the command. Appends "seconds kilobytes" to $work/$1.
+# $1: label; the rest: the command. Appends "wall user system kilobytes" (seconds) to $work/$1.
 measure() {
   local label=$1
   shift
-  /usr/bin/time -f '%e %M' -o "$work/$label.last" "$@" > "$work/$label.out" 2>&1 || {
+  /usr/bin/time -f '%e %U %S %M' -o "$work/$label.last" "$@" > "$work/$label.out" 2>&1 || {
     echo "$0: $label failed:" >&2
     cat "$work/$label.out" >&2
     exit 1
@@ -57,13 +58,16 @@ done
 
 awk -v size="$size" -v paths="$paths" -v segments="$segments" -v rounds="$rounds" '
   FNR == 1 { tool++ }
-  { if (!(tool in best) || $1 < best[tool]) best[tool] = $1
-    if ($2 > peak[tool]) peak[tool] = $2 }
+  { if (!(tool in wall) || $1 < wall[tool]) wall[tool] = $1
+    if (!(tool in cpu) || $2 + $3 < cpu[tool]) cpu[tool] = $2 + $3
+    if ($4 > peak[tool]) peak[tool] = $4 }
   END {
     printf "drawing: %d paths x %d cubic segments, %.1f MB; best of %d rounds\n",
            paths, segments, size / 1e6, rounds
-    printf "kwhost --press cut:  %6.2f s  peak %6.1f MB (%.2f x the file)\n",
-           best[1], peak[1] * 1024 / 1e6, peak[1] * 1024 / size
-    printf "rsvg-convert -f ps:  %6.2f s  peak %6.1f MB\n", best[2], peak[2] * 1024 / 1e6
-    printf "kwhost is %.1f times as fast\n", best[2] / (best[1] > 0 ? best[1] : 0.01)
+    printf "kwhost --press cut:  wall %6.2f s  CPU %6.2f s  peak %6.1f MB (%.2f x the file)\n",
+           wall[1], cpu[1], peak[1] * 1024 / 1e6, peak[1] * 1024 / size
+    printf "rsvg-convert -f ps:  wall %6.2f s  CPU %6.2f s  peak %6.1f MB\n",
+           wall[2], cpu[2], peak[2] * 1024 / 1e6
+    printf "kwhost is %.1f times as fast by wall time, %.1f by CPU time\n",
+           wall[2] / (wall[1] > 0 ? wall[1] : 0.01), cpu[2] / (cpu[1] > 0 ? cpu[1] : 0.01)
   }' "$work/kwhost" "$work/rsvg"

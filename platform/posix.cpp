@@ -1,8 +1,6 @@
 // The POSIX stand-ins of the Windows calls (see README.md).
 #include <dlfcn.h>
 #include <fcntl.h>
-#include <pthread.h>
-#include <sched.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/file.h>
@@ -16,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -113,15 +110,27 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// The first line "name=value" whose name matches; a CR before the line feed is not part of it.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The first line "name=value" whose name matches; blanks around the name and the value, and a CR
+// before the line feed, are not part of either (files are written by hand, too).
 std::optional<std::string_view> FindValue(std::string_view content, std::string_view name) {
   while (!content.empty()) {
     const auto end = content.find('\n');
     std::string_view line = content.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const auto equals = line.find('=');
-    if (equals != std::string_view::npos && EqualIgnoringCase(line.substr(0, equals), name)) {
-      return line.substr(equals + 1);
+    if (equals != std::string_view::npos &&
+        EqualIgnoringCase(TrimBlanks(line.substr(0, equals)), name)) {
+      return TrimBlanks(line.substr(equals + 1));
     }
     if (end == std::string_view::npos) break;
     content.remove_prefix(end + 1);
@@ -160,36 +169,14 @@ unsigned FirstTempNumber() {
 
 // --- processes ---
 
-// What the intermediate child is to start, and whether it could.
-struct SpawnRequest {
-  char* const* argv;
-  bool searchPath;
-  const posix_spawnattr_t* attributes;
-  bool started;
-};
-
-// The intermediate child: starts the program and exits at once.
-int SpawnAndLeave(void* data) {
-  auto* request = static_cast<SpawnRequest*>(data);
-  pid_t started = 0;
-  const int error = request->searchPath ? posix_spawnp(&started, request->argv[0], nullptr,
-                                                       request->attributes, request->argv, environ)
-                                        : posix_spawn(&started, request->argv[0], nullptr,
-                                                      request->attributes, request->argv, environ);
-  request->started = error == 0;
-  return 0;
-}
-
 // Starts argv[0] from an intermediate child that exits at once, so the started program is never
-// our child and leaves no zombie. The intermediate shares our memory while we wait for it, as
-// posix_spawn's own child does: it reports through that memory, which a host that ignores or
-// reaps SIGCHLD cannot swallow, and no page of a large host is marked copy-on-write, as a fork
-// marks them all (every page written after a fork faults once more).
+// our child and leaves no zombie. The spawn's result travels through a pipe rather than the exit
+// status, which a host that ignores or reaps SIGCHLD itself would swallow.
 bool SpawnDetached(char* const argv[], bool searchPath) {
-  constexpr std::size_t kStackSize = 256 * 1024;
-  const std::unique_ptr<char[]> stack(new (std::nothrow) char[kStackSize]);
-  if (!stack) return false;
+  int result[2];
+  if (pipe2(result, O_CLOEXEC) != 0) return false;
 
+  // Prepared before the fork, so that the intermediate child allocates nothing.
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
   sigset_t signals;
@@ -199,19 +186,29 @@ bool SpawnDetached(char* const argv[], bool searchPath) {
   posix_spawnattr_setsigdefault(&attributes, &signals);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
-  SpawnRequest request{argv, searchPath, &attributes, false};
-  // No handler of ours may run in the intermediate, on its stack, in our memory.
-  sigset_t previous;
-  pthread_sigmask(SIG_SETMASK, &signals, &previous);
-  const pid_t child =
-      clone(SpawnAndLeave, stack.get() + kStackSize, CLONE_VM | CLONE_VFORK | SIGCHLD, &request);
-  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-  posix_spawnattr_destroy(&attributes);
-  if (child < 0) return false;
-  // ECHILD when the host lets the system reap its children; nothing is left to wait for then.
-  while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+  const pid_t child = fork();
+  if (child == 0) {
+    close(result[0]);
+    pid_t started = 0;
+    const int error = searchPath
+                          ? posix_spawnp(&started, argv[0], nullptr, &attributes, argv, environ)
+                          : posix_spawn(&started, argv[0], nullptr, &attributes, argv, environ);
+    const char outcome = error == 0 ? 1 : 0;
+    _exit(write(result[1], &outcome, 1) == 1 ? 0 : 1);
   }
-  return request.started;
+  posix_spawnattr_destroy(&attributes);
+  close(result[1]);
+
+  char outcome = 0;
+  if (child > 0) {
+    while (read(result[0], &outcome, 1) < 0 && errno == EINTR) {
+    }
+    // ECHILD when the host lets the system reap its children; nothing is left to wait for then.
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+  }
+  close(result[0]);
+  return outcome == 1;
 }
 
 }  // namespace
@@ -333,6 +330,11 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
   } catch (const std::bad_alloc&) {
     return false;
   }
+}
+
+std::uint32_t GetShortPath(const char* /*path*/, char* buffer, std::uint32_t capacity) {
+  if (buffer != nullptr && capacity > 0) *buffer = '\0';
+  return 0;  // no short names here: every argument reaches the program whole anyway
 }
 
 bool OpenWithSystemShell(const char* path) {

@@ -36,8 +36,13 @@ void ExpectSameOutline(const std::vector<svg::Subpath>& got, const std::vector<s
   }
 }
 
+// lib2geom keeps a subpath that only moves; SVG draws nothing there.
 std::vector<svg::Subpath> ByLib2geom(const std::string& data) {
-  return svg::ToSubpaths(Geom::parse_svg_path(data.c_str()), kTransform);
+  Geom::PathVector drawn;
+  for (const Geom::Path& path : Geom::parse_svg_path(data.c_str())) {
+    if (path.closed() || path.size_open() > 0) drawn.push_back(path);
+  }
+  return svg::ToSubpaths(drawn, kTransform);
 }
 
 struct SameCase {
@@ -163,17 +168,27 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenCase{"M0 0 L- 5", "M0 0", 7, kNumber},
                     BrokenCase{"M0 0 L1e999 0", "M0 0", 6, "the number is too large"}));
 
-TEST(PathDataParser, BrokenPathDataInADrawingIsReportedWithWhereItBreaks) {
+// Moves that draw nothing leave no subpath behind, wherever they stand.
+TEST(PathDataParser, SubpathsThatOnlyMoveDrawNothing) {
+  constexpr struct {
+    const char* data;
+    std::size_t subpaths;
+  } kCases[] = {{"M1 1", 0},           {"m1 1 2 2", 1},          {"M1 1 M2 2", 0},
+                {"M0 0 L5 5 M9 9", 1}, {"M0 0 L5 0 z m 0 0", 1}, {"M0 0 L5 5 M1 1 L", 1},
+                {"M0 0 Z", 1}};
+  for (const auto& c : kCases) {
+    EXPECT_EQ(svg::ParsePathData(c.data, kTransform).subpaths.size(), c.subpaths) << c.data;
+  }
+}
+
+TEST(PathDataParser, BrokenPathDataInADrawingDrawsUpToTheErrorAndSaysWhere) {
   pugi::xml_document document;
   document.load_string(("<path d=\"M0,0 L10,10 " + std::string(100, '1') + "x\"/>").c_str());
-  try {
-    svg::ShapeSubpaths(document.first_child(), kTransform);
-    FAIL() << "no error";
-  } catch (const svg::GeometryError& error) {
-    EXPECT_STREQ(error.what(), ("broken path data \"..." + std::string(40, '1') +
-                                "x\": a number was expected at character 113")
-                                   .c_str());
-  }
+  std::string broken;
+  const auto subpaths = svg::ShapeSubpaths(document.first_child(), {}, kTransform, broken);
+  EXPECT_EQ(broken,
+            "\"..." + std::string(40, '1') + "x\" (a number was expected at character 113)");
+  ExpectSameOutline(subpaths, ByLib2geom("M0,0 L10,10"), 0);
 }
 
 }  // namespace

@@ -89,6 +89,7 @@ class Loader {
     if (item.locked) art.Locked();
     for (const auto& [name, value] : item.tags) art.Tag(name, value);
     if (!item.id.empty() && !loaded_.byId.contains(item.id)) loaded_.byId[item.id] = art.Handle();
+    if (item.source >= 0) loaded_.sources[art.Handle()] = {item.source, item.copied};
   }
 
   standin::DocumentBuilder& builder_;
@@ -116,6 +117,7 @@ LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model) {
     for (svg::Item& item : layer.items) loader.Add(item);
   }
   builder.CurrentLayer(drawing.layers.front().name);
+  for (AIArtHandle art : model.PaintOrder()) loaded.asLoaded[art] = *model.FindArt(art);
   return loaded;
 }
 

@@ -3,6 +3,7 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_DRAWING_LOADER_H
 #define KERFWORKS_TOOLS_KWHOST_DRAWING_LOADER_H
 
+#include <cstddef>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -21,9 +22,19 @@ class SelectionError : public std::runtime_error {
 // Art of an element without an id is named this prefix and a number.
 inline constexpr char kUnnamedPrefix[] = "#";
 
+// Where a piece of art came from in the SVG file.
+struct ArtSource {
+  std::ptrdiff_t offset = -1;  // svg::Item::source
+  bool copied = false;         // svg::Item::copied
+};
+
 struct LoadedDrawing {
   // The art of every element with an id.
   std::map<std::string, AIArtHandle> byId;
+  // Every art object read from an element of the file.
+  std::map<AIArtHandle, ArtSource> sources;
+  // Every art object as it was loaded, so that a save can tell what the session changed.
+  std::map<AIArtHandle, standin::ArtObject> asLoaded;
   int paths = 0;
 };
 

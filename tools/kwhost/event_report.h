@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "standin/core/host.h"
 
@@ -19,6 +20,10 @@ class EventReport {
   // Prints everything that happened since the last call.
   void PrintNew();
   bool ErrorAlertShown() const { return errorAlertShown_; }
+  // What the last PrintNew saw the plug-in do to the system.
+  const std::vector<std::string>& FilesWritten() const { return files_; }
+  const std::vector<std::string>& ProcessesStarted() const { return starts_; }
+  const std::vector<std::string>& ErrorAlerts() const { return errorAlerts_; }
 
  private:
   void PrintAlerts();
@@ -32,6 +37,7 @@ class EventReport {
   std::size_t playsSeen_ = 0;
   std::size_t activityBytesSeen_ = 0;
   bool errorAlertShown_ = false;
+  std::vector<std::string> files_, starts_, errorAlerts_;
 };
 
 // "'xpnd'" for a four-character key.

@@ -150,6 +150,18 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       options.pluginPath = value();
     } else if (argument == "--preferences") {
       options.preferencesPath = value();
+    } else if (argument == "--force") {
+      options.force = true;
+    } else if (argument == "--quiet" || argument == "-q") {
+      options.quiet = true;
+    } else if (argument == "--list") {
+      options.list = true;
+    } else if (argument == "--cutter") {
+      options.cutter = value();
+    } else if (argument == "--register-cutter") {
+      options.registerCutter = value();
+    } else if (argument == "--cut-file") {
+      options.cutFileCopy = value();
     } else if (argument.starts_with("-") && argument != "-") {
       throw UsageError("unknown option " + argument);
     } else if (options.drawing.empty()) {
@@ -158,7 +170,8 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       throw UsageError("one drawing only: \"" + options.drawing + "\" and \"" + argument + "\"");
     }
   }
-  if (options.drawing.empty() && !options.help && !options.version) {
+  if (options.drawing.empty() && !options.help && !options.version &&
+      options.registerCutter.empty()) {
     throw UsageError("no drawing given");
   }
   return options;
@@ -180,21 +193,34 @@ steps:
                                      run the crop-marks dialog with these entries, then OK
                                      (or Cancel); TYPE is 0 to 7 (MA-1 .. MB-5)
   --preview FILE.png [--preview-size WxH]
-                                     draw the palette preview into a PNG file
-  --save FILE.svg                    save the document as SVG
+                                     draw the palette preview into a PNG file, at the palette's
+                                     default size unless WxH (pixels, at most 4096 x 4096) is given
+  --save FILE.svg                    save the drawing with the document's changes
   --help-file                        open the help file (flyout menu)
   --about                            show the about box (flyout menu)
 
 options:
-  --lang en|ja           the user's language (default en)
+  --lang en|ja           the user's language, of the plug-in and of the drawing's <switch>
+                         choices (default en)
   --ruler-origin X,Y     the document's ruler origin in points (default 0,0)
   --host-version N       the drawing application's major version (default 16)
   --plugin PATH          the plug-in module to load (default: the one built with kwhost)
   --preferences FILE     where the host's preferences are kept between runs (default
                          $KWHOST_PREFERENCES, else $XDG_CONFIG_HOME/kerfworks/kwhost-preferences.txt)
+  --force                let --save replace the drawing that was read
+  --quiet, -q            print only warnings and errors
+  --list                 print the layers, ids, paths, stored settings and the registered cutting
+                         application, and run nothing
+  --cutter PROGRAM       use PROGRAM as the cutting application for this run (the registry is
+                         left alone)
+  --register-cutter PROGRAM
+                         register PROGRAM as the cutting application where the plug-in looks for
+                         it, say where, and stop (no drawing needed)
+  --cut-file PATH        after each cut, also copy the cut file to PATH
   --help, --version
 
-exit status: 0 done, 1 the plug-in showed an error alert, 2 a usage or input error.
+exit status: 0 every step did what was asked; 1 the plug-in showed an error alert or a step could
+not be done (a file not written, a program not started); 2 a usage or input error (nothing runs).
 )";
 }
 

@@ -53,6 +53,12 @@ struct Options {
   std::optional<int> hostVersion;
   std::string pluginPath;       // empty: the module built beside kwhost
   std::string preferencesPath;  // empty: the default (see preference_file.h)
+  bool force = false;           // --save may replace the drawing that was read
+  bool quiet = false;           // only warnings and errors
+  bool list = false;            // describe the drawing and the settings, run nothing
+  std::string cutter;           // the cutting application for this run only
+  std::string registerCutter;   // the cutting application to register for good
+  std::string cutFileCopy;      // where each cut file is copied after the cut
   bool help = false;
   bool version = false;
 };

@@ -213,6 +213,8 @@ class OutlineBuilder {
   }
 
   void Flush(bool closed) {
+    // A subpath that only moves draws nothing (icons often end their data so: "... z m 0 0").
+    if (anchors_.size() == 1 && !closed) anchors_.clear();
     if (anchors_.empty()) return;
     for (Anchor& anchor : anchors_) anchor.corner = IsCorner(anchor);
     // Copied at its exact size: a large drawing holds a million anchors.
