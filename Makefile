@@ -84,8 +84,13 @@ fuzz: deps-fuzz
 	if [ $$status -ne 0 ]; then echo "fuzzing found faults: see build/fuzz/findings/"; fi; \
 	exit $$status
 
+# The side-by-side of kwhost and rsvg-convert needs only these; the tests do not.
+BENCH_PACKAGES := librsvg2-bin time
+
 bench: build
+	$(call install-missing,$(BENCH_PACKAGES))
 	@if [ -x build/native/bench/kw_bench ]; then build/native/bench/kw_bench; else echo "no benchmarks yet"; fi
+	bash bench/kwhost_vs_rsvg.sh build/native
 
 # kwhost on a few hundred drawings of others, compared with librsvg; installs its own packages.
 # CORPUS_ARGS passes options, e.g. CORPUS_ARGS="--limit 50 --jobs 1".

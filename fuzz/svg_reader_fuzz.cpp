@@ -1,6 +1,7 @@
 // The SVG reader on any text, and what it reads put into the stand-in's document as kwhost does:
 // either that works or the reader throws ImportError, the one failure kwhost reports.
 #include <string>
+#include <utility>
 
 #include "fuzz/fuzz_target.h"
 #include "standin/model/document.h"
@@ -15,6 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   standin::DocumentModel model;
-  kwhost::LoadDrawing(drawing, model);
+  kwhost::LoadDrawing(std::move(drawing), model);
   return 0;
 }

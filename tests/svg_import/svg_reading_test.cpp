@@ -391,15 +391,19 @@ TEST(Omissions, AreCountedAndToldInOneLine) {
 <path transform="spin(3)" d="M0,0 H1"/>
 <use href="#nothing"/>
 <style>a + b{fill:red}</style>
-<path fill="bluish" d="M0,0 H1"/>)svg");
+<path fill="bluish" d="M0,0 H1"/>
+<path d="M0,0 H1 L"/>)svg");
   const auto drawing = svg::ImportSvgText(text);
+  EXPECT_EQ(Paths(drawing).size(), 8u) << "the broken path drawn up to its error";
   EXPECT_EQ(svg::LeftOutLine(drawing.omissions),
             "left out: 3 clip paths (clipped art is cut whole), 1 mask (masked art is cut whole), "
             "1 shape's markers, 2 images, 1 text not outlined, 1 foreign object, "
             "1 unknown element <video> (line 8), 1 unreadable colour \"bluish\" (line 13), "
             "1 unreadable value transform \"spin(3)\" (line 10), "
             "1 broken reference \"#nothing\" (line 11), "
-            "1 unsupported selector \"a + b\" (line 12)");
+            "1 unsupported selector \"a + b\" (line 12), "
+            "1 path drawn up to its broken data \"M0,0 H1 L\" (a number was expected at the end) "
+            "(line 14)");
 }
 
 TEST(Omissions, NothingLeftOutSaysNothing) {

@@ -31,6 +31,7 @@ AIRealPoint Real(const svg::Point& p) {
 
 std::vector<AIPathSegment> Segments(const svg::Subpath& outline) {
   std::vector<AIPathSegment> segments;
+  segments.reserve(outline.anchors.size());
   for (const svg::Anchor& anchor : outline.anchors) {
     AIPathSegment segment{};
     segment.p = Real(anchor.p);
@@ -64,22 +65,25 @@ class Loader {
   Loader(standin::DocumentBuilder& builder, LoadedDrawing& loaded)
       : builder_(builder), loaded_(loaded) {}
 
-  void Add(const svg::Item& item) {
+  // The item's outlines are given up once in the document, so that a large drawing is not held
+  // twice.
+  void Add(svg::Item& item) {
     const std::string name = NameFor(item);
     switch (item.kind) {
       case svg::Item::Kind::kGroup:
         Finish(item, builder_.BeginGroup(name));
-        for (const svg::Item& child : item.children) Add(child);
+        for (svg::Item& child : item.children) Add(child);
         builder_.End();
         break;
       case svg::Item::Kind::kCompoundPath:
         Finish(item, builder_.BeginCompoundPath(name));
-        for (const svg::Item& child : item.children) Add(child);
+        for (svg::Item& child : item.children) Add(child);
         builder_.End();
         break;
       case svg::Item::Kind::kPath:
         Finish(item, builder_.Path(name, Segments(item.outline), item.outline.closed)
                          .Style(PathStyle(item.style)));
+        std::vector<svg::Anchor>().swap(item.outline.anchors);
         ++loaded_.paths;
         break;
       case svg::Item::Kind::kText:
@@ -120,15 +124,15 @@ void SelectTree(AIArtHandle art, standin::DocumentModel& model) {
 
 }  // namespace
 
-LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model) {
+LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model) {
   standin::DocumentBuilder builder(model);
   builder.Page(static_cast<AIReal>(drawing.widthPoints), static_cast<AIReal>(drawing.heightPoints));
   LoadedDrawing loaded;
   Loader loader(builder, loaded);
   // The SVG's first layer is painted first, so it is the bottom layer.
-  for (const svg::Layer& layer : drawing.layers) {
+  for (svg::Layer& layer : drawing.layers) {
     builder.Layer(layer.name, !layer.hidden, layer.locked);
-    for (const svg::Item& item : layer.items) loader.Add(item);
+    for (svg::Item& item : layer.items) loader.Add(item);
   }
   builder.CurrentLayer(drawing.layers.front().name);
   for (AIArtHandle art : model.PaintOrder()) loaded.asLoaded[art] = *model.FindArt(art);

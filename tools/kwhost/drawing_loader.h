@@ -39,8 +39,9 @@ struct LoadedDrawing {
 };
 
 // Opens a new document in `model` holding `drawing`; art keeps its SVG id as its name (others get
-// kUnnamedPrefix and a number). The first layer of the drawing becomes the current layer.
-LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model);
+// kUnnamedPrefix and a number). The first layer of the drawing becomes the current layer. Taken by
+// value: its outlines are freed as they go into the document.
+LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model);
 
 // The art of the element with `id`. Throws SelectionError when no element carries it.
 AIArtHandle ArtWithId(const LoadedDrawing& loaded, const std::string& id);

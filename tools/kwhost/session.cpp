@@ -80,6 +80,19 @@ class ScratchFolder {
   fs::path path_;
 };
 
+// The drawing's page, layers and omissions without its art, which goes into the document whole
+// so that a large drawing is not held twice.
+svg::Drawing WithoutArt(const svg::Drawing& drawing) {
+  svg::Drawing described;
+  described.widthPoints = drawing.widthPoints;
+  described.heightPoints = drawing.heightPoints;
+  described.omissions = drawing.omissions;
+  for (const svg::Layer& layer : drawing.layers) {
+    described.layers.push_back(svg::Layer{layer.name, layer.hidden, layer.locked, {}});
+  }
+  return described;
+}
+
 // A file kwhost will write must go into an existing folder.
 void CheckFolderOf(const std::string& option, const std::string& path) {
   const fs::path folder = fs::absolute(path).parent_path();
@@ -501,15 +514,17 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
   for (const auto& [key, value] : stored.All())
     host->Preferences().Set(key.first, key.second, value);
   if (options.hostVersion) host->App().appMajorVersion = *options.hostVersion;
-  const LoadedDrawing loaded = LoadDrawing(drawing, host->Documents());
+  const int hiddenPaths = svg::HiddenPaths(drawing);
+  const svg::Drawing described = WithoutArt(drawing);
+  const LoadedDrawing loaded = LoadDrawing(std::move(drawing), host->Documents());
   host->Documents().Current()->rulerOrigin = {options.rulerOriginX, options.rulerOriginY};
   try {
-    CheckSteps(options, drawing, loaded);
+    CheckSteps(options, described, loaded);
   } catch (const SelectionError& error) {
     throw InputError(options.drawing + ": " + error.what());
   }
   if (options.list) {
-    ListDrawing(drawing, loaded, stored, out, err);
+    ListDrawing(described, loaded, stored, out, err);
     return kExitDone;
   }
 
@@ -520,13 +535,14 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
       "KW_REGISTRY_USER", options.cutter.empty() ? CurrentEnvironment("KW_REGISTRY_USER")
                                                  : CutterRegistry(scratch, options.cutter));
   EventReport report(*host, scratch.File("activity.log"), out);
-  out << "opened " << options.drawing << ": " << drawing.widthPoints << " x "
-      << drawing.heightPoints << " pt, " << drawing.layers.size() << " layer(s), " << loaded.paths
-      << " path(s)\n";
-  if (const std::string leftOut = svg::LeftOutLine(drawing.omissions); !leftOut.empty())
+  out << "opened " << options.drawing << ": " << described.widthPoints << " x "
+      << described.heightPoints << " pt, " << described.layers.size() << " layer(s), "
+      << loaded.paths << " path(s)\n";
+  if (const std::string leftOut = svg::LeftOutLine(described.omissions); !leftOut.empty())
     out << leftOut << "\n";
-  if (const int hidden = svg::HiddenPaths(drawing); hidden > 0)
-    out << "hidden: " << hidden << " path(s), kept in the document and cut with the rest\n";
+  if (hiddenPaths > 0) {
+    out << "hidden: " << hiddenPaths << " path(s), kept in the document and cut with the rest\n";
+  }
 
   const ASErr started = host->Startup();
   report.PrintNew();

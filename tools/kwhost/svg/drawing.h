@@ -115,6 +115,7 @@ struct Omission {
     kUnreadableValue,
     kBrokenReference,
     kUnsupportedSelector,
+    kBrokenPathData,
   };
   Kind kind = Kind::kUnknownElement;
   std::string detail;  // what could not be read, quoted as written; empty when the kind says all

@@ -4,10 +4,14 @@
 #include <2geom/elliptical-arc.h>
 #include <2geom/svg-path-parser.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <string_view>
 
+#include "tools/kwhost/svg/anchor_corner.h"
+#include "tools/kwhost/svg/path_data_parser.h"
 #include "tools/kwhost/svg/svg_element.h"
 #include "tools/kwhost/svg/svg_length.h"
 
@@ -136,31 +140,27 @@ svg::Point ToPoint(const Geom::Point& p, const Geom::Affine& transform) {
   return {q[Geom::X], q[Geom::Y]};
 }
 
-bool IsCorner(const Anchor& a) {
-  const double ix = a.in.x - a.p.x, iy = a.in.y - a.p.y;
-  const double ox = a.out.x - a.p.x, oy = a.out.y - a.p.y;
-  const double li = std::hypot(ix, iy), lo = std::hypot(ox, oy);
-  if (li < 1e-9 || lo < 1e-9) return true;
-  // Smooth when the handles point in opposite directions along one line.
-  return (ix * ox + iy * oy) / (li * lo) > -1 + 1e-6;
+// A short stretch of path data around `offset`: a long path's data is not worth printing whole.
+std::string Excerpt(std::string_view data, std::size_t offset) {
+  constexpr std::size_t kWhole = 60, kBefore = 40, kAfter = 20;
+  if (data.size() <= kWhole) return std::string(data);
+  const std::size_t from = offset > kBefore ? offset - kBefore : 0;
+  const std::size_t to = std::min(data.size(), offset + kAfter);
+  return (from > 0 ? "..." : "") + std::string(data.substr(from, to - from)) +
+         (to < data.size() ? "..." : "");
 }
 
-}  // namespace
+// "the data" (what is wrong at character N); the data quoted near the error when long.
+std::string DescribeError(std::string_view data, const PathDataError& error) {
+  return "\"" + Excerpt(data, error.offset) + "\" (" + error.message +
+         (error.offset < data.size() ? " at character " + std::to_string(error.offset + 1)
+                                     : std::string(" at the end")) +
+         ")";
+}
 
-std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element,
+// The outline of a shape other than `path` in its user units; nullopt when it draws nothing.
+std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element, std::string_view name,
                                              const LengthBasis& basis) {
-  const std::string_view name = LocalName(element);
-  if (name == "path") {
-    const char* d = element.attribute("d").value();
-    Geom::PathVector paths;
-    try {
-      paths = Geom::parse_svg_path(d);
-    } catch (const std::exception&) {
-      throw GeometryError(std::string("broken path data \"") + d + "\"");
-    }
-    if (paths.empty()) return std::nullopt;
-    return paths;
-  }
   if (name == "rect") return Rect(element, basis);
   if (name == "circle") {
     const double r = Attribute(element, "r", basis);
@@ -183,6 +183,23 @@ std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element,
     return Polyline(points, name == "polygon");
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<Subpath> ShapeSubpaths(const pugi::xml_node& element, const LengthBasis& basis,
+                                   const Geom::Affine& transform, std::string& brokenPathData) {
+  brokenPathData.clear();
+  const std::string_view name = LocalName(element);
+  if (name == "path") {
+    const std::string_view data = element.attribute("d").value();
+    PathOutline outline = ParsePathData(data, transform);
+    if (outline.error) brokenPathData = DescribeError(data, *outline.error);
+    return std::move(outline.subpaths);
+  }
+  const std::optional<Geom::PathVector> outline = ShapeOutline(element, name, basis);
+  if (!outline) return {};
+  return ToSubpaths(*outline, transform);
 }
 
 std::vector<Subpath> ToSubpaths(const Geom::PathVector& paths, const Geom::Affine& transform) {

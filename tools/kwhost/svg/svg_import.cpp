@@ -3,8 +3,6 @@
 #include <pugixml.hpp>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "tools/kwhost/svg/svg_element.h"
 #include "tools/kwhost/svg/svg_geometry.h"
 #include "tools/kwhost/svg/svg_omissions.h"
+#include "tools/kwhost/svg/svg_source.h"
 #include "tools/kwhost/svg/svg_style.h"
 #include "tools/kwhost/svg/svg_text.h"
 #include "tools/kwhost/svg/svg_tree.h"
@@ -69,7 +68,7 @@ void ReadStyleSheets(const pugi::xml_node& root, StyleSheet& sheet, OmissionLog&
 
 class Converter {
  public:
-  explicit Converter(Cascade& cascade) : cascade_(cascade) {}
+  Converter(Cascade& cascade, OmissionLog& log) : cascade_(cascade), log_(log) {}
 
   void Run(const Tree& tree, Drawing& drawing) {
     drawing.widthPoints = tree.widthPoints;
@@ -165,15 +164,18 @@ class Converter {
   }
 
   // False when the shape draws nothing.
-  static bool Shape(const Node& node, Item& item) {
-    std::optional<Geom::PathVector> outline;
+  bool Shape(const Node& node, Item& item) {
+    std::vector<Subpath> subpaths;
+    std::string brokenPathData;
     try {
-      outline = ShapeOutline(node.element, node.lengths);
+      subpaths = ShapeSubpaths(node.element, node.lengths, node.toPage, brokenPathData);
     } catch (const GeometryError& error) {
       throw TreeError(node.element, error.what());
     }
-    if (!outline) return false;
-    std::vector<Subpath> subpaths = ToSubpaths(*outline, node.toPage);
+    if (!brokenPathData.empty()) {
+      log_.Add(Omission::Kind::kBrokenPathData, node.element, std::move(brokenPathData));
+    }
+    if (subpaths.empty()) return false;
     if (subpaths.size() == 1) {
       item.kind = Item::Kind::kPath;
       item.outline = std::move(subpaths.front());
@@ -195,15 +197,19 @@ class Converter {
   }
 
   Cascade& cascade_;
+  OmissionLog& log_;
 };
 
-Drawing Import(const std::string& text, const std::string& name, const ImportOptions& options) {
+// Parsed in place: the XML reader keeps no copy of a text that may be most of the memory used.
+Drawing Import(char* text, std::size_t size, const std::string& name,
+               const ImportOptions& options) {
+  Drawing drawing;
+  // Lines are counted before the reader rewrites the text.
+  OmissionLog log(std::string_view(text, size), drawing.omissions);
   pugi::xml_document document;
   // White space between a text's runs is part of the text.
   const pugi::xml_parse_result parsed =
-      document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata);
-  Drawing drawing;
-  OmissionLog log(text, drawing.omissions);
+      document.load_buffer_inplace(text, size, pugi::parse_default | pugi::parse_ws_pcdata);
   if (!parsed) {
     throw ImportError(name + ":" + std::to_string(log.LineAt(parsed.offset)) +
                       ": not well-formed XML: " + parsed.description());
@@ -215,7 +221,7 @@ Drawing Import(const std::string& text, const std::string& name, const ImportOpt
     const IdIndex ids(root);
     Cascade cascade(sheet, ids, log);
     const Tree tree = NormaliseTree(root, options.language, cascade, ids, log);
-    Converter(cascade).Run(tree, drawing);
+    Converter(cascade, log).Run(tree, drawing);
   } catch (const TreeError& error) {
     throw ImportError(name + ":" + std::to_string(log.LineAt(error.node.offset_debug())) + ": " +
                       error.what());
@@ -227,15 +233,15 @@ Drawing Import(const std::string& text, const std::string& name, const ImportOpt
 
 Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors,
                       const ImportOptions& options) {
-  return Import(text, nameForErrors, options);
+  // The caller's text stays as it was: a save reads the original through the items' offsets.
+  std::string copy = text;
+  return Import(copy.data(), copy.size(), nameForErrors, options);
 }
 
 Drawing ImportSvgFile(const std::string& path, const ImportOptions& options) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ImportError(path + ": cannot be read");
-  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw ImportError(path + ": cannot be read");
-  return Import(content, path, options);
+  std::optional<TextBuffer> content = TextBuffer::ReadFile(path);
+  if (!content) throw ImportError(path + ": cannot be read");
+  return Import(content->data(), content->size(), path, options);
 }
 
 }  // namespace svg

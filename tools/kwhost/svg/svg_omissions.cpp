@@ -26,6 +26,8 @@ constexpr KindWords kKinds[] = {
     {Omission::Kind::kUnreadableValue, "unreadable value", "unreadable values", ""},
     {Omission::Kind::kBrokenReference, "broken reference", "broken references", ""},
     {Omission::Kind::kUnsupportedSelector, "unsupported selector", "unsupported selectors", ""},
+    {Omission::Kind::kBrokenPathData, "path drawn up to its broken data",
+     "paths drawn up to their broken data", ""},
 };
 
 // Enough of the details to find them; the rest only counted.
@@ -38,22 +40,10 @@ void CountAll(const Item& item, bool hidden, int& count) {
 
 }  // namespace
 
-int OmissionLog::LineAt(std::ptrdiff_t offset) {
-  if (lineStarts_.empty()) {
-    lineStarts_.push_back(0);
-    for (std::size_t i = 0; i < text_.size(); ++i) {
-      if (text_[i] == '\n') lineStarts_.push_back(i + 1);
-    }
-  }
-  const auto clamped = static_cast<std::size_t>(std::max<std::ptrdiff_t>(offset, 0));
-  return static_cast<int>(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), clamped) -
-                          lineStarts_.begin());
-}
-
 void OmissionLog::Add(Omission::Kind kind, const pugi::xml_node& node, std::string detail) {
   const std::ptrdiff_t offset = node.offset_debug();
   if (!seen_.emplace(kind, offset, detail).second) return;
-  out_.push_back(Omission{kind, std::move(detail), LineAt(offset)});
+  out_.push_back(Omission{kind, std::move(detail), lines_.LineAt(offset)});
 }
 
 std::string LeftOutLine(const std::vector<Omission>& omissions) {

@@ -13,24 +13,25 @@
 #include <vector>
 
 #include "tools/kwhost/svg/drawing.h"
+#include "tools/kwhost/svg/svg_source.h"
 
 namespace svg {
 
 class OmissionLog {
  public:
-  // `text` is the file the nodes were parsed from; `out` receives the omissions.
-  OmissionLog(std::string_view text, std::vector<Omission>& out) : text_(text), out_(out) {}
+  // `text` is the file the nodes are parsed from, before the parser rewrites it; `out` receives the
+  // omissions.
+  OmissionLog(std::string_view text, std::vector<Omission>& out) : lines_(text), out_(out) {}
 
   // Records one omission; the same kind, detail and element again is recorded once.
   void Add(Omission::Kind kind, const pugi::xml_node& node, std::string detail = {});
 
   // 1-based line of a byte offset into the text.
-  int LineAt(std::ptrdiff_t offset);
+  int LineAt(std::ptrdiff_t offset) const { return lines_.LineAt(offset); }
 
  private:
-  std::string_view text_;
+  LineIndex lines_;
   std::vector<Omission>& out_;
-  std::vector<std::size_t> lineStarts_;  // made at the first call of LineAt
   std::set<std::tuple<Omission::Kind, std::ptrdiff_t, std::string>> seen_;
 };
 
