@@ -171,6 +171,61 @@ INSTANTIATE_TEST_SUITE_P(
                         0.1 * std::hypot(200, 100) / std::sqrt(2.0)},
         StrokeWidthCase{"<g stroke-width='4'><path id='t' stroke-width='x' d='M0,0 H9'/></g>", 4}));
 
+struct StrokeShapeCase {
+  const char* body;
+  int cap, join;
+  double miterLimit;
+  std::vector<double> dashes;
+  double dashOffset;
+};
+
+class StrokeShapes : public ::testing::TestWithParam<StrokeShapeCase> {};
+
+TEST_P(StrokeShapes, CapsJoinsAndDashesAreReadAndInherited) {
+  const svg::Style style = Find(svg::ImportSvgText(Svg(GetParam().body)), "t").style;
+  EXPECT_EQ(style.lineCap, GetParam().cap);
+  EXPECT_EQ(style.lineJoin, GetParam().join);
+  EXPECT_EQ(style.miterLimit, GetParam().miterLimit);
+  EXPECT_EQ(style.dashes, GetParam().dashes);
+  EXPECT_EQ(style.dashOffset, GetParam().dashOffset);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strokes, StrokeShapes,
+    ::testing::Values(StrokeShapeCase{"<path id='t' stroke-linecap='round' stroke-linejoin='bevel' "
+                                      "stroke-miterlimit='10' d='M0,0 H9'/>",
+                                      1,
+                                      2,
+                                      10,
+                                      {},
+                                      0},
+                      // An odd dash list is repeated; lengths are inherited.
+                      StrokeShapeCase{"<g style='stroke-linejoin:round;stroke-dasharray:4,2 1'>"
+                                      "<path id='t' d='M0,0 H9'/></g>",
+                                      0,
+                                      1,
+                                      4,
+                                      {4, 2, 1, 4, 2, 1},
+                                      0},
+                      // Zeros draw solid; SVG 2's miter variants are miters.
+                      StrokeShapeCase{"<path id='t' stroke-dasharray='0 0' stroke-dashoffset='3' "
+                                      "stroke-linejoin='arcs' d='M0,0 H9'/>",
+                                      0,
+                                      0,
+                                      4,
+                                      {},
+                                      3},
+                      // Unreadable values leave the inherited ones.
+                      StrokeShapeCase{
+                          "<g stroke-linecap='square' stroke-dasharray='5'><path id='t' "
+                          "stroke-linecap='wobbly' stroke-dasharray='-1 2' stroke-miterlimit='0.5' "
+                          "d='M0,0 H9'/></g>",
+                          2,
+                          0,
+                          4,
+                          {5, 5},
+                          0}));
+
 struct PlacementCase {
   const char* body;       // draws the path "t" from (0, 0) to (10, 10) in its user units
   double x0, y0, x1, y1;  // on the page

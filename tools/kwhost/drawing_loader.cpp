@@ -1,5 +1,8 @@
 #include "tools/kwhost/drawing_loader.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "standin/scenario/document_builder.h"
 
 namespace kwhost {
@@ -21,6 +24,15 @@ AIPathStyle PathStyle(const svg::Style& style) {
   if (style.stroke.on) {
     out.stroke.color = Rgb(style.stroke);
     out.stroke.width = static_cast<AIReal>(style.strokeWidth);
+    out.stroke.cap = style.lineCap;
+    out.stroke.join = style.lineJoin;
+    out.stroke.miterLimit = static_cast<AIReal>(style.miterLimit);
+    // The host holds six dash lengths; longer patterns keep their first six.
+    const std::size_t dashes = std::min<std::size_t>(style.dashes.size(), 6);
+    out.stroke.dash.length = static_cast<std::int16_t>(dashes);
+    for (std::size_t i = 0; i < dashes; ++i)
+      out.stroke.dash.array[i] = static_cast<AIReal>(style.dashes[i]);
+    out.stroke.dash.offset = static_cast<AIReal>(style.dashOffset);
   }
   return out;
 }

@@ -38,6 +38,11 @@ struct Style {
   Paint fill{true, 0, 0, 0};  // SVG's default: black fill, no stroke
   Paint stroke;
   double strokeWidth = 1;  // points
+  int lineCap = 0;         // butt, round, square
+  int lineJoin = 0;        // miter, round, bevel
+  double miterLimit = 4;
+  std::vector<double> dashes;  // points; empty: solid
+  double dashOffset = 0;       // points
 };
 
 // One run of a text: the characters of a <text> or <tspan> with the font they are set in.

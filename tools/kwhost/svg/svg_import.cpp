@@ -66,6 +66,20 @@ void ReadStyleSheets(const pugi::xml_node& root, StyleSheet& sheet, OmissionLog&
   }
 }
 
+// Stroke lengths scale with the element's mean linear factor.
+Style PageStyle(const ComputedStyle& style, double scale) {
+  Style out;
+  out.fill = style.fill;
+  out.stroke = style.stroke;
+  out.strokeWidth = style.strokeWidth * scale;
+  out.lineCap = style.lineCap;
+  out.lineJoin = style.lineJoin;
+  out.miterLimit = style.miterLimit;
+  for (double dash : style.dashes) out.dashes.push_back(dash * scale);
+  out.dashOffset = style.dashOffset * scale;
+  return out;
+}
+
 class Converter {
  public:
   Converter(Cascade& cascade, OmissionLog& log) : cascade_(cascade), log_(log) {}
@@ -111,8 +125,7 @@ class Converter {
     item.source = element.offset_debug();
     item.copied = node.copied;
     ReadTags(element, item);
-    item.style =
-        Style{node.style.fill, node.style.stroke, node.style.strokeWidth * ScaleOf(node.toPage)};
+    item.style = PageStyle(node.style, ScaleOf(node.toPage));
     switch (node.kind) {
       case Node::Kind::kGroup:
         item.kind = IsCompoundPathGroup(element) ? Item::Kind::kCompoundPath : Item::Kind::kGroup;

@@ -1,6 +1,7 @@
 #include "tools/kwhost/svg/svg_style.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <string>
 
@@ -17,6 +18,11 @@ enum class Property {
   kStroke,
   kColor,
   kStrokeWidth,
+  kLineCap,
+  kLineJoin,
+  kMiterLimit,
+  kDashArray,
+  kDashOffset,
   kVisibility,
   kDisplay,
   kClipPath,
@@ -44,6 +50,11 @@ constexpr PropertyName kProperties[] = {
     {"stroke", Property::kStroke},
     {"color", Property::kColor},
     {"stroke-width", Property::kStrokeWidth},
+    {"stroke-linecap", Property::kLineCap},
+    {"stroke-linejoin", Property::kLineJoin},
+    {"stroke-miterlimit", Property::kMiterLimit},
+    {"stroke-dasharray", Property::kDashArray},
+    {"stroke-dashoffset", Property::kDashOffset},
     {"visibility", Property::kVisibility},
     {"display", Property::kDisplay},
     {"clip-path", Property::kClipPath},
@@ -115,6 +126,45 @@ std::optional<int> TextAnchor(std::string_view value) {
   if (value == "middle") return 1;
   if (value == "end") return 2;
   return std::nullopt;
+}
+
+// The position of `value` in `names`.
+template <std::size_t N>
+std::optional<int> Keyword(std::string_view value, const std::string_view (&names)[N]) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == value) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
+constexpr std::string_view kLineCaps[] = {"butt", "round", "square"};
+// "miter-clip" and "arcs" are miters that SVG 2 draws differently past the limit.
+constexpr std::string_view kLineJoins[] = {"miter", "round", "bevel", "miter-clip", "arcs"};
+
+std::optional<double> MiterLimit(std::string_view value) {
+  const std::optional<double> limit = ParseNumber(value);
+  if (!limit || *limit < 1) return std::nullopt;
+  return limit;
+}
+
+// The dash lengths; an odd list is repeated to make it even, as SVG draws it, and a list of
+// zeros is solid. Nullopt for a negative or unreadable length.
+std::optional<std::vector<double>> DashArray(std::string_view value, const LengthBasis& basis) {
+  std::vector<double> dashes;
+  if (value == "none") return dashes;
+  std::string list(value);
+  std::replace_if(
+      list.begin(), list.end(),
+      [](char c) { return c == ',' || std::isspace(static_cast<unsigned char>(c)); }, ' ');
+  for (const std::string& part : kwhost::Split(list, ' ')) {
+    if (kwhost::Trim(part).empty()) continue;
+    const std::optional<double> length = ResolveLength(kwhost::Trim(part), Axis::kOther, basis);
+    if (!length || *length < 0) return std::nullopt;
+    dashes.push_back(*length);
+  }
+  if (dashes.size() % 2 == 1) dashes.insert(dashes.end(), dashes.begin(), dashes.end());
+  if (std::all_of(dashes.begin(), dashes.end(), [](double d) { return d == 0; })) dashes.clear();
+  return dashes;
 }
 
 std::string Quoted(std::string_view property, std::string_view value) {
@@ -211,6 +261,30 @@ void Cascade::Apply(const Declaration& declaration, const pugi::xml_node& elemen
       basis.fontSize = style.fontSize;
       take(style.strokeWidth, parent.strokeWidth,
            NonNegative(ResolveLength(value, Axis::kOther, basis)));
+      return;
+    }
+    case Property::kLineCap:
+      take(style.lineCap, parent.lineCap, Keyword(value, kLineCaps));
+      return;
+    case Property::kLineJoin: {
+      std::optional<int> join = Keyword(value, kLineJoins);
+      if (join && *join > 2) join = 0;
+      take(style.lineJoin, parent.lineJoin, join);
+      return;
+    }
+    case Property::kMiterLimit:
+      take(style.miterLimit, parent.miterLimit, MiterLimit(value));
+      return;
+    case Property::kDashArray: {
+      LengthBasis basis = viewport;
+      basis.fontSize = style.fontSize;
+      take(style.dashes, parent.dashes, DashArray(value, basis));
+      return;
+    }
+    case Property::kDashOffset: {
+      LengthBasis basis = viewport;
+      basis.fontSize = style.fontSize;
+      take(style.dashOffset, parent.dashOffset, ResolveLength(value, Axis::kOther, basis));
       return;
     }
     case Property::kVisibility:

@@ -27,6 +27,11 @@ struct ComputedStyle {
   Paint contextFill{true, 0, 0, 0};
   Paint contextStroke{true, 0, 0, 0};
   double strokeWidth = 1;
+  int lineCap = 0;   // butt, round, square
+  int lineJoin = 0;  // miter, round, bevel
+  double miterLimit = 4;
+  std::vector<double> dashes;  // empty: solid
+  double dashOffset = 0;
   bool visibilityHidden = false;
   int markers = 0;  // one bit each for marker-start, -mid and -end
   std::string_view fontFamily = "serif";
