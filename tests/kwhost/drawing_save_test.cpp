@@ -105,3 +105,44 @@ INSTANTIATE_TEST_SUITE_P(
             {"<circle"}}));
 
 }  // namespace
+
+namespace {
+
+constexpr char kCopies[] =
+    R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"
+    width="200pt" height="100pt" viewBox="0 0 200 100">
+  <defs><rect id="r" width="20" height="10"/></defs>
+  <use id="u1" xlink:href="#r" x="10" y="10"/>
+  <use id="u2" xlink:href="#r" x="50" y="10"/>
+</svg>)svg";
+
+// A copy that changed can no longer be drawn by its <use>; an unchanged one still is.
+TEST(DrawingSaveOfCopies, AChangedCopyReplacesItsUseAndKeepsItsPlaceAndTags) {
+  standin::HostOptions options;
+  options.modulePath = "";
+  standin::Host host(options);
+  const auto loaded = kwhost::LoadDrawing(svg::ImportSvgText(kCopies), host.Documents());
+  const standin::DocumentView view(host.Documents());
+  const AIArtHandle copy = view.Art("u1").children.front();
+  host.Documents().FindArt(copy)->tags["KerfworksCutMark"] = {"KerfworksCutMark", "0001"};
+  const std::vector<AIPathSegment> before = host.Documents().FindArt(copy)->segments;
+
+  kwhost::SaveSummary summary;
+  const std::string saved = kwhost::SaveIntoOriginal(kCopies, loaded, host.Documents(), summary);
+  EXPECT_TRUE(Contains(saved, R"(<use id="u2" xlink:href="#r" x="50" y="10"/>)")) << saved;
+  EXPECT_FALSE(Contains(saved, R"(<use id="u1")")) << saved;
+
+  kwhost::LoadDrawing(svg::ImportSvgText(saved), host.Documents());
+  const standin::DocumentView back(host.Documents());
+  ASSERT_EQ(back.Art("u1").children.size(), 1u);
+  const standin::ArtObject& copyBack = *host.Documents().FindArt(back.Art("u1").children.front());
+  EXPECT_EQ(copyBack.tags.at("KerfworksCutMark").value, "0001");
+  ASSERT_EQ(copyBack.segments.size(), before.size());
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    EXPECT_NEAR(copyBack.segments[i].p.h, before[i].p.h, 1e-3);
+    EXPECT_NEAR(copyBack.segments[i].p.v, before[i].p.v, 1e-3);
+  }
+  EXPECT_EQ(back.Art("u2").children.size(), 1u);
+}
+
+}  // namespace

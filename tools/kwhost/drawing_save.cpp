@@ -1,6 +1,7 @@
 #include "tools/kwhost/drawing_save.h"
 
 #include <2geom/affine.h>
+#include <2geom/transforms.h>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -290,10 +291,6 @@ class Merger {
     const Geom::Affine back = ToPage(container).inverse();
     if (!back.isIdentity()) SetAttribute(node, "transform", Matrix(back));
     ++summary_.added;
-    if (IsCopy(art)) {
-      summary_.notes.push_back("a copy made by <use> was changed: written as art of its own (" +
-                               Describe(art) + "), the <use> is kept");
-    }
     return node;
   }
 
@@ -336,12 +333,34 @@ class Merger {
     const standin::ArtObject& was = loaded_.asLoaded.at(handle);
     bool changed = PatchAttributes(node, now, was);
     const std::string_view name = LocalName(node);
+    if (name == "use" && now.type == kGroupArt && Changed(handle)) {
+      Unlink(node, now);
+      ++summary_.changed;
+      return;
+    }
     if (now.type == kGroupArt || (now.type == kCompoundPathArt && name == "g")) {
       MergeChildren(node, now.children);
     } else if (now.type == kPathArt || now.type == kCompoundPathArt) {
       changed = PatchOutline(node, now, was) || changed;
     }
     if (changed) ++summary_.changed;
+  }
+
+  // A copy that changed can no longer be drawn by its <use>: the <use> becomes a group of what
+  // it showed, placed where the <use> put it, as an editor unlinks a clone.
+  void Unlink(pugi::xml_node use, const standin::ArtObject& copy) {
+    const std::string_view name = use.name();
+    Geom::Affine placed = Geom::Translate(svg::ParseNumber(use.attribute("x").value()).value_or(0),
+                                          svg::ParseNumber(use.attribute("y").value()).value_or(0));
+    if (auto own = svg::ParseTransform(use.attribute("transform").value())) placed *= *own;
+    use.set_name((std::string(name.substr(0, name.size() - LocalName(use).size())) + "g").c_str());
+    for (const char* attribute : {"href", "xlink:href", "x", "y", "width", "height", "transform"})
+      use.remove_attribute(attribute);
+    if (!placed.isIdentity()) SetAttribute(use, "transform", Matrix(placed));
+    pugi::xml_node previous;
+    for (AIArtHandle child : copy.children) previous = AddNew(use, previous, child);
+    summary_.notes.push_back("the <use> \"" + std::string(use.attribute("id").value()) +
+                             "\" had a changed copy: it is now a group of the art it showed");
   }
 
   bool PatchAttributes(pugi::xml_node node, const standin::ArtObject& now,
