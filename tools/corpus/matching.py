@@ -16,25 +16,61 @@ def same_box(a, b):
     return all(abs(p - q) <= tol for p, q in zip(a, b))
 
 
+def distance(a, b):
+    return max(abs(p - q) for p, q in zip(a, b))
+
+
 def match(cut, reference):
     """(extra, missing): the boxes of `cut` left without a partner in `reference`, and the
-    reverse. Each box is used at most once, so duplicates count."""
+    reverse, with as many pairs as can be made. Each box is used at most once, so duplicates
+    count. Nested outlines a fraction of a point apart are each other's candidates too, so a
+    first-come pairing could take a neighbour's partner and leave two boxes unpaired."""
     order = sorted(range(len(reference)), key=lambda k: reference[k][0])
-    lefts = [reference[k][0] for k in order]
-    used = [False] * len(order)
-    extra = []
+    lefts = [reference[order[k]][0] for k in range(len(order))]
+    candidates = []
     for box in cut:
         reach = 2 * tolerance(box)  # a partner's size, and so its tolerance, is close to ours
         k = bisect.bisect_left(lefts, box[0] - reach)
+        found = []
         while k < len(order) and lefts[k] <= box[0] + reach:
-            if not used[k] and same_box(box, reference[order[k]]):
-                used[k] = True
-                break
+            if same_box(box, reference[order[k]]):
+                found.append(order[k])
             k += 1
-        else:
-            extra.append(box)
-    missing = [reference[order[k]] for k in range(len(order)) if not used[k]]
+        candidates.append(sorted(found, key=lambda r: distance(box, reference[r])))
+    partner, owner = [None] * len(cut), [None] * len(reference)
+    # The closest pairs first, which settles nearly everything; then augmenting paths for the rest.
+    for _, i, r in sorted((distance(cut[i], reference[r]), i, r)
+                          for i, found in enumerate(candidates) for r in found):
+        if partner[i] is None and owner[r] is None:
+            partner[i], owner[r] = r, i
+    for i in range(len(cut)):
+        if partner[i] is None and candidates[i]:
+            augment(i, candidates, partner, owner)
+    extra = [cut[i] for i in range(len(cut)) if partner[i] is None]
+    missing = [reference[r] for r in order if owner[r] is None]
     return extra, missing
+
+
+def augment(start, candidates, partner, owner):
+    """Pairs the cut box `start` by moving others to other partners, if any path of moves
+    allows it (breadth first, so no recursion however long the path)."""
+    reached_from = {}  # reference box -> the cut box that reached it
+    queue = [start]
+    for i in queue:
+        for r in candidates[i]:
+            if r in reached_from:
+                continue
+            reached_from[r] = i
+            if owner[r] is None:
+                while True:
+                    i = reached_from[r]
+                    previous = partner[i]
+                    partner[i], owner[r] = r, i
+                    if i == start:
+                        return True
+                    r = previous
+            queue.append(owner[r])
+    return False
 
 
 def union(boxes):

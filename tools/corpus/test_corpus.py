@@ -57,6 +57,10 @@ class Matching(unittest.TestCase):
             ([(0, 0, 1000, 10)], [(4, 0, 1004, 10)], 0, 0),  # half a percent of the size
             ([(0, 0, 10, 10)] * 2, [(0, 0, 10, 10)], 1, 0),
             ([], [(0, 0, 1, 1)], 0, 1),
+            # Nested outlines half a pixel apart: each must find its own partner.
+            ([(0.4, 0.4, 10.4, 10.4), (0, 0, 10, 10)], [(0, 0, 10, 10), (0.8, 0.8, 10.8, 10.8)], 0, 0),
+            ([(0, 0, 10, 10), (0.3, 0.3, 10.3, 10.3)],
+             [(0.1, 0.1, 10.1, 10.1), (-0.4, -0.4, 9.6, 9.6)], 0, 0),
         ]:
             found = match(cut, reference)
             self.assertEqual((len(found[0]), len(found[1])), (extra, missing), (cut, reference))
