@@ -61,6 +61,9 @@ FEATURES = [
     ("marker", r"marker(?:-start|-mid|-end)?\s*[:=]\s*[\"']?\s*url"),
     ("mesh or hatch paint", r"<(?:\w+:)?(?:meshgradient|meshGradient|hatch)\b"),
 ]
+# librsvg paints nothing with a pattern whose tile is under a device pixel (a fine hatch shrunk
+# by its pattern transform); drawn this much finer, it paints tiles down to a quarter pixel.
+REFERENCE_ZOOM = 4
 NESTED_SVG = re.compile(r"<(?:\w+:)?svg\b")
 SANITIZER = re.compile(r"(ERROR: \w+Sanitizer: [^\n]*|runtime error: [^\n]*)")
 
@@ -203,22 +206,23 @@ def check(path, index, opts):
     if "status: ok" not in received:
         return Outcome(path, "different", ["the receiver refused the cut file: " + received.strip()])
     with open(cut.group(1).strip()) as f:
-        cut_boxes = cut_file_boxes(f.read())
+        cut_boxes, twins = cut_file_boxes(f.read())
     width, height = float(page.group(1)), float(page.group(2))
     region = drawn_region(width, height, received)
     rendered = os.path.join(folder, "reference.svg")
-    left, top = -region[0] / PT_PER_PX, (region[3] - height) / PT_PER_PX
-    code, _, rsvg_err = run(["rsvg-convert", "-f", "svg", "-l", "en",
+    pt_per_px = PT_PER_PX / REFERENCE_ZOOM
+    left, top = -region[0] / pt_per_px, (region[3] - height) / pt_per_px
+    code, _, rsvg_err = run(["rsvg-convert", "-f", "svg", "-l", "en", "-z", str(REFERENCE_ZOOM),
                              "-s", os.path.join(HERE, "reader.css"),
-                             "--page-width", str((region[2] - region[0]) / PT_PER_PX),
-                             "--page-height", str((region[3] - region[1]) / PT_PER_PX),
+                             "--page-width", str((region[2] - region[0]) / pt_per_px),
+                             "--page-height", str((region[3] - region[1]) / pt_per_px),
                              "--left", str(left), "--top", str(top), "-o", rendered, drawing],
                             opts.timeout)
     if code != 0:
         return Outcome(path, "different", ["the reference renderer failed: " + rsvg_err.strip()[:200]])
     with open(rendered) as f:
-        reference, merged = reference_boxes(f.read(), left, top, height)
-    lines = describe(cut_boxes, reference, region, merged)
+        reference, merged = reference_boxes(f.read(), left, top, height, pt_per_px)
+    lines = describe(cut_boxes, reference, region, merged, twins)
     if not lines:
         return Outcome(path, "exact", [])
     return Outcome(path, "different", lines, features(drawing))

@@ -2,6 +2,7 @@
 what differs."""
 
 import bisect
+import collections
 
 ABS_TOLERANCE_PT = 0.5
 REL_TOLERANCE = 0.005
@@ -96,27 +97,29 @@ def fmt_box(box):
     return "[%.1f %.1f %.1f %.1f]" % box
 
 
-def describe(cut, reference, page, merged=()):
+def describe(cut, reference, page, merged=(), twins=()):
     """Lines naming each kind of difference, empty when the two agree. `page` is the box the
     reference was rendered over; what lies wholly outside it the renderer dropped. `merged` are
-    the reference's boxes that may stand for a fill and a stroke of one outline drawn by two
-    elements; a second cut path on such a box is the reference's doing, and named so."""
+    the reference's boxes that stand for two elements of one outline, one filled and the next
+    stroked; `twins` are the cut paths that repeat another point for point. A twin on a merged
+    outline is that second element, and no difference."""
     extra, missing = match(cut, reference)
-    lines = []
-    if extra and merged:
-        unmerged, _ = match(extra, merged)
-        if len(unmerged) < len(extra):
-            lines.append("reference: %d outline(s) filled by one element and stroked by another, "
-                         "merged into one path by cairo; kwhost cuts both" % (len(extra) - len(unmerged)))
-            extra = unmerged
+    if extra and merged and twins:
+        unused = collections.Counter(twins)
+        repeats, others = [], []
+        for box in extra:
+            (repeats if unused[box] > 0 else others).append(box)
+            unused[box] -= 1
+        unmerged, _ = match(repeats, merged)
+        extra = others + unmerged
     move = common_move(extra, missing)
     if move:
         sx, sy, tx, ty = move
         if abs(sx - 1) <= REL_TOLERANCE and abs(sy - 1) <= REL_TOLERANCE:
-            return lines + ["shifted: all %d unmatched path(s) by %.2f, %.2f pt" % (len(extra), tx, ty)]
-        return lines + ["scaled: all %d unmatched path(s) by %.4f x %.4f, then shifted by "
+            return ["shifted: all %d unmatched path(s) by %.2f, %.2f pt" % (len(extra), tx, ty)]
+        return ["scaled: all %d unmatched path(s) by %.4f x %.4f, then shifted by "
                         "%.2f, %.2f pt" % (len(extra), sx, sy, tx, ty)]
-    outside, points, others = [], [], []
+    lines, outside, points, others = [], [], [], []
     for b in extra:
         if b[2] < page[0] or b[0] > page[2] or b[3] < page[1] or b[1] > page[3]:
             outside.append(b)
