@@ -7,6 +7,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from geometry import cubic_extent, cut_file_boxes, path_boxes, reference_boxes  # noqa: E402
 from matching import describe, match  # noqa: E402
+from corpus_check import UNCLOSED_TRANSFORM  # noqa: E402
 
 IDENTITY = (1, 0, 0, 1, 0, 0)
 
@@ -95,6 +96,17 @@ class Matching(unittest.TestCase):
             ([box], [], extra),  # nor is the reference's path two elements' paint
         ]:
             self.assertEqual(describe([box, box], [box], page, merged, twins), expected)
+
+class Drawings(unittest.TestCase):
+    def test_a_transform_without_its_closing_parenthesis_is_closed_and_no_other(self):
+        for attribute, closed in [
+            ('transform="matrix(1,0,0.09,1,0,0"', 'transform="matrix(1,0,0.09,1,0,0)"'),
+            ("transform='translate(1 2) scale(2'", "transform='translate(1 2) scale(2)'"),
+            ('transform="translate(1 2)"', None),
+            ('gradientTransform="scale(2"', None),
+        ]:
+            self.assertEqual(UNCLOSED_TRANSFORM.sub(r"\1\3)\4", attribute), closed or attribute)
+
 
 if __name__ == "__main__":
     unittest.main()
