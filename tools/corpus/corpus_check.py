@@ -24,7 +24,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from geometry import PT_PER_PX, cut_file_boxes, reference_boxes  # noqa: E402
-from matching import describe  # noqa: E402
+from matching import describe, match  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -213,6 +213,41 @@ def cut_by_kwhost(drawing, folder, opts):
     return Cut(float(page.group(1)), float(page.group(2)), received, boxes, twins), None
 
 
+def render(drawing, stylesheet, rendered, region, height, opts):
+    """(boxes, merged) of the reference's painted paths (see reference_boxes), or the renderer's
+    complaint."""
+    pt_per_px = PT_PER_PX / REFERENCE_ZOOM
+    left, top = -region[0] / pt_per_px, (region[3] - height) / pt_per_px
+    code, _, err = run(["rsvg-convert", "-f", "svg", "-l", "en", "-z", str(REFERENCE_ZOOM),
+                        "-s", stylesheet,
+                        "--page-width", str((region[2] - region[0]) / pt_per_px),
+                        "--page-height", str((region[3] - region[1]) / pt_per_px),
+                        "--left", str(left), "--top", str(top), "-o", rendered, drawing],
+                       opts.timeout)
+    if code != 0:
+        return "the reference renderer failed: " + err.strip()[:200]
+    with open(rendered) as f:
+        return reference_boxes(f.read(), left, top, height, pt_per_px)
+
+
+def two_element_outlines(drawing, folder, merged, region, height, opts):
+    """The merged reference paths that are proven to be two elements' paint, one's fill and the
+    next one's stroke. Drawn with every element's stroke before its fill, an element filled and
+    stroked is two paths, and only such a pair of elements is still merged."""
+    with open(drawing, "rb") as f:
+        if b"paint-order" in f.read():
+            return []  # its own paint order would stand
+    stylesheet = os.path.join(folder, "strokes-first.css")
+    with open(os.path.join(HERE, "reader.css")) as src, open(stylesheet, "w") as dst:
+        dst.write(src.read() + "* { paint-order: stroke; }\n")  # librsvg ignores it if !important
+    found = render(drawing, stylesheet, os.path.join(folder, "strokes-first.svg"), region, height,
+                   opts)
+    if isinstance(found, str):
+        return []
+    unproven, _ = match(merged, found[1])
+    return [box for box in merged if box not in unproven]
+
+
 def check(path, index, opts):
     folder = os.path.join(opts.work, "%04d" % index)
     os.makedirs(folder, exist_ok=True)
@@ -220,25 +255,17 @@ def check(path, index, opts):
     cut, failed = cut_by_kwhost(drawing, folder, opts)
     if failed:
         return Outcome(path, failed[0], [failed[1]])
-    height = cut.height
-    region = drawn_region(cut.width, height, cut.received)
-    rendered = os.path.join(folder, "reference.svg")
-    pt_per_px = PT_PER_PX / REFERENCE_ZOOM
-    left, top = -region[0] / pt_per_px, (region[3] - height) / pt_per_px
-    code, _, rsvg_err = run(["rsvg-convert", "-f", "svg", "-l", "en", "-z", str(REFERENCE_ZOOM),
-                             "-s", os.path.join(HERE, "reader.css"),
-                             "--page-width", str((region[2] - region[0]) / pt_per_px),
-                             "--page-height", str((region[3] - region[1]) / pt_per_px),
-                             "--left", str(left), "--top", str(top), "-o", rendered, drawing],
-                            opts.timeout)
-    if code != 0:
-        return Outcome(path, "different", ["the reference renderer failed: " + rsvg_err.strip()[:200]])
-    with open(rendered) as f:
-        reference, merged = reference_boxes(f.read(), left, top, height, pt_per_px)
-    with open(drawing, "rb") as f:
-        if b"paint-order" in f.read():
-            merged = []  # its own paint order may put an element's fill before its stroke
-    lines = describe(cut.boxes, reference, region, merged, cut.twins)
+    region = drawn_region(cut.width, cut.height, cut.received)
+    found = render(drawing, os.path.join(HERE, "reader.css"), os.path.join(folder, "reference.svg"),
+                   region, cut.height, opts)
+    if isinstance(found, str):
+        return Outcome(path, "different", [found])
+    reference, merged = found
+    pairs = []
+    lines = describe(cut.boxes, reference, region)
+    if lines and cut.twins and merged:
+        pairs = two_element_outlines(drawing, folder, merged, region, cut.height, opts)
+        lines = describe(cut.boxes, reference, region, pairs, cut.twins)
     if not lines:
         return Outcome(path, "exact", [])
     # librsvg reads a transform that lacks its closing parenthesis, which kwhost leaves out with a
@@ -246,7 +273,7 @@ def check(path, index, opts):
     closed = close_transforms(drawing, folder)
     if closed:
         recut, _ = cut_by_kwhost(closed[0], os.path.dirname(closed[0]), opts)
-        if recut and not describe(recut.boxes, reference, region, merged, recut.twins):
+        if recut and not describe(recut.boxes, reference, region, pairs, recut.twins):
             lines = ["reference: applies %d transform(s) without a closing parenthesis (line %s), "
                      "which kwhost leaves out and says so; closed, every path matches"
                      % (len(closed[1]), ", ".join(map(str, closed[1])))]

@@ -176,8 +176,7 @@ UNPAINTED = re.compile(r"(?:^|;)\s*(?:fill|stroke):none")
 def reference_boxes(svg_text, left_px, top_px, page_height_pt, pt_per_px=PT_PER_PX):
     """(boxes, merged): the boxes of every painted path the renderer wrote, in page points, and
     those of paths both filled and stroked: cairo merges a fill and the stroke that follows it
-    when their outlines are the same, and with each element's stroke painted before its fill
-    (reader.css) that is one element's fill and the next one's stroke. The page's top-left
+    when their outlines are the same, be they one element's or two. The page's top-left
     corner was placed at (left_px, top_px) of the renderer's output, drawn at pt_per_px."""
     root = ET.fromstring(svg_text)
     by_id = {e.get("id"): e for e in root.iter() if e.get("id")}
