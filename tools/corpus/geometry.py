@@ -180,7 +180,8 @@ def reference_boxes(svg_text, left_px, top_px, page_height_pt, pt_per_px=PT_PER_
     corner was placed at (left_px, top_px) of the renderer's output, drawn at pt_per_px."""
     root = ET.fromstring(svg_text)
     by_id = {e.get("id"): e for e in root.iter() if e.get("id")}
-    to_page = (pt_per_px, 0, 0, -pt_per_px, -pt_per_px * left_px, page_height_pt + pt_per_px * top_px)
+    to_page = (pt_per_px, 0, 0, -pt_per_px,
+               -pt_per_px * left_px, page_height_pt + pt_per_px * top_px)
     boxes, merged = [], []
 
     def walk(element, m, depth):
