@@ -48,25 +48,54 @@ class BoxBuilder:
         return (self.x0, self.y0, self.x1, self.y1)
 
 
+# How far apart two points may be and still be one point to cairo, whose fixed point has 256
+# steps to the device pixel of the reference (PT_PER_PX / 4): then it merges paths drawn on them.
+SAME_POINT_PT = 0.001
+
+
+class Twins:
+    """Finds the paths that repeat an earlier one point for point, as far as cairo can tell."""
+
+    def __init__(self):
+        self.seen = {}  # (commands, column of the first x) -> (coordinates, box) of such paths
+
+    def earlier(self, commands, numbers, box):
+        """The box of an earlier path this one repeats, or None."""
+        column = math.floor(numbers[0] / SAME_POINT_PT) if numbers else 0
+        for near in (column - 1, column, column + 1):
+            for other, other_box in self.seen.get((commands, near), ()):
+                if all(abs(p - q) <= SAME_POINT_PT for p, q in zip(numbers, other)):
+                    return other_box
+        self.seen.setdefault((commands, column), []).append((numbers, box))
+        return None
+
+
 def cut_file_boxes(text):
-    """One box per path block of a cut file (coordinates as written: points, y up)."""
-    boxes, builder, current = [], None, None
+    """(boxes, twins): one box per path block of a cut file (coordinates as written: points, y up),
+    and the boxes of the blocks that repeat another point for point, each copy's."""
+    boxes, twins, finder = [], [], Twins()
+    builder, current, commands, numbers = None, None, [], []
     for line in text.splitlines():
         fields = line.split()
         if not fields:
             continue
         if fields[-1] == "m":
             current = (float(fields[0]), float(fields[1]))
-            builder = BoxBuilder(current)
+            builder, commands, numbers = BoxBuilder(current), [], list(current)
         elif fields[-1] == "c":
             n = [float(f) for f in fields[:6]]
             end = (n[4], n[5])
             builder.cubic(current, (n[0], n[1]), (n[2], n[3]), end)
             current = end
+            numbers.extend(n)
         elif fields == ["U"] and builder is not None:
             boxes.append(builder.box())
+            earlier = finder.earlier(tuple(commands), numbers, boxes[-1])
+            if earlier:
+                twins += [earlier, boxes[-1]]
             builder = None
-    return boxes
+        commands.append(fields[-1])
+    return boxes, twins
 
 
 def multiply(m, n):
@@ -144,14 +173,15 @@ def path_boxes(d, m):
 UNPAINTED = re.compile(r"(?:^|;)\s*(?:fill|stroke):none")
 
 
-def reference_boxes(svg_text, left_px, top_px, page_height_pt):
+def reference_boxes(svg_text, left_px, top_px, page_height_pt, pt_per_px=PT_PER_PX):
     """(boxes, merged): the boxes of every painted path the renderer wrote, in page points, and
-    those of paths both filled and stroked, which may stand for two elements of one outline (cairo
-    merges a fill and a stroke of the same outline that follow each other). The page's top-left
-    corner was placed at (left_px, top_px) of the renderer's output."""
+    those of paths both filled and stroked: cairo merges a fill and the stroke that follows it
+    when their outlines are the same, be they one element's or two. The page's top-left
+    corner was placed at (left_px, top_px) of the renderer's output, drawn at pt_per_px."""
     root = ET.fromstring(svg_text)
     by_id = {e.get("id"): e for e in root.iter() if e.get("id")}
-    to_page = (PT_PER_PX, 0, 0, -PT_PER_PX, -PT_PER_PX * left_px, page_height_pt + PT_PER_PX * top_px)
+    to_page = (pt_per_px, 0, 0, -pt_per_px,
+               -pt_per_px * left_px, page_height_pt + pt_per_px * top_px)
     boxes, merged = [], []
 
     def walk(element, m, depth):

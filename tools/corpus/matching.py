@@ -2,6 +2,7 @@
 what differs."""
 
 import bisect
+import collections
 
 ABS_TOLERANCE_PT = 0.5
 REL_TOLERANCE = 0.005
@@ -16,25 +17,61 @@ def same_box(a, b):
     return all(abs(p - q) <= tol for p, q in zip(a, b))
 
 
+def distance(a, b):
+    return max(abs(p - q) for p, q in zip(a, b))
+
+
 def match(cut, reference):
     """(extra, missing): the boxes of `cut` left without a partner in `reference`, and the
-    reverse. Each box is used at most once, so duplicates count."""
+    reverse, with as many pairs as can be made. Each box is used at most once, so duplicates
+    count. Nested outlines a fraction of a point apart are each other's candidates too, so a
+    first-come pairing could take a neighbour's partner and leave two boxes unpaired."""
     order = sorted(range(len(reference)), key=lambda k: reference[k][0])
-    lefts = [reference[k][0] for k in order]
-    used = [False] * len(order)
-    extra = []
+    lefts = [reference[order[k]][0] for k in range(len(order))]
+    candidates = []
     for box in cut:
         reach = 2 * tolerance(box)  # a partner's size, and so its tolerance, is close to ours
         k = bisect.bisect_left(lefts, box[0] - reach)
+        found = []
         while k < len(order) and lefts[k] <= box[0] + reach:
-            if not used[k] and same_box(box, reference[order[k]]):
-                used[k] = True
-                break
+            if same_box(box, reference[order[k]]):
+                found.append(order[k])
             k += 1
-        else:
-            extra.append(box)
-    missing = [reference[order[k]] for k in range(len(order)) if not used[k]]
+        candidates.append(sorted(found, key=lambda r: distance(box, reference[r])))
+    partner, owner = [None] * len(cut), [None] * len(reference)
+    # The closest pairs first, which settles nearly everything; then augmenting paths for the rest.
+    for _, i, r in sorted((distance(cut[i], reference[r]), i, r)
+                          for i, found in enumerate(candidates) for r in found):
+        if partner[i] is None and owner[r] is None:
+            partner[i], owner[r] = r, i
+    for i in range(len(cut)):
+        if partner[i] is None and candidates[i]:
+            augment(i, candidates, partner, owner)
+    extra = [cut[i] for i in range(len(cut)) if partner[i] is None]
+    missing = [reference[r] for r in order if owner[r] is None]
     return extra, missing
+
+
+def augment(start, candidates, partner, owner):
+    """Pairs the cut box `start` by moving others to other partners, if any path of moves
+    allows it (breadth first, so no recursion however long the path)."""
+    reached_from = {}  # reference box -> the cut box that reached it
+    queue = [start]
+    for i in queue:
+        for r in candidates[i]:
+            if r in reached_from:
+                continue
+            reached_from[r] = i
+            if owner[r] is None:
+                while True:
+                    i = reached_from[r]
+                    previous = partner[i]
+                    partner[i], owner[r] = r, i
+                    if i == start:
+                        return True
+                    r = previous
+            queue.append(owner[r])
+    return False
 
 
 def union(boxes):
@@ -60,27 +97,29 @@ def fmt_box(box):
     return "[%.1f %.1f %.1f %.1f]" % box
 
 
-def describe(cut, reference, page, merged=()):
+def describe(cut, reference, page, merged=(), twins=()):
     """Lines naming each kind of difference, empty when the two agree. `page` is the box the
     reference was rendered over; what lies wholly outside it the renderer dropped. `merged` are
-    the reference's boxes that may stand for a fill and a stroke of one outline drawn by two
-    elements; a second cut path on such a box is the reference's doing, and named so."""
+    the reference's boxes that stand for two elements of one outline, one filled and the next
+    stroked; `twins` are the cut paths that repeat another point for point. A twin on a merged
+    outline is that second element, and no difference."""
     extra, missing = match(cut, reference)
-    lines = []
-    if extra and merged:
-        unmerged, _ = match(extra, merged)
-        if len(unmerged) < len(extra):
-            lines.append("reference: %d outline(s) filled by one element and stroked by another, "
-                         "merged into one path by cairo; kwhost cuts both" % (len(extra) - len(unmerged)))
-            extra = unmerged
+    if extra and merged and twins:
+        unused = collections.Counter(twins)
+        repeats, others = [], []
+        for box in extra:
+            (repeats if unused[box] > 0 else others).append(box)
+            unused[box] -= 1
+        unmerged, _ = match(repeats, merged)
+        extra = others + unmerged
     move = common_move(extra, missing)
     if move:
         sx, sy, tx, ty = move
         if abs(sx - 1) <= REL_TOLERANCE and abs(sy - 1) <= REL_TOLERANCE:
-            return lines + ["shifted: all %d unmatched path(s) by %.2f, %.2f pt" % (len(extra), tx, ty)]
-        return lines + ["scaled: all %d unmatched path(s) by %.4f x %.4f, then shifted by "
+            return ["shifted: all %d unmatched path(s) by %.2f, %.2f pt" % (len(extra), tx, ty)]
+        return ["scaled: all %d unmatched path(s) by %.4f x %.4f, then shifted by "
                         "%.2f, %.2f pt" % (len(extra), sx, sy, tx, ty)]
-    outside, points, others = [], [], []
+    lines, outside, points, others = [], [], [], []
     for b in extra:
         if b[2] < page[0] or b[0] > page[2] or b[3] < page[1] or b[1] > page[3]:
             outside.append(b)

@@ -213,8 +213,10 @@ class OutlineBuilder {
   }
 
   void Flush(bool closed) {
-    // A subpath that only moves draws nothing (icons often end their data so: "... z m 0 0").
-    if (anchors_.size() == 1 && !closed) anchors_.clear();
+    // A subpath that only moves draws nothing (icons often end their data so: "... z m 0 0"),
+    // closed or not; cut, it would be a needle stab. A loop back to its start is kept.
+    if (anchors_.size() == 1 && anchors_[0].in == anchors_[0].p && anchors_[0].out == anchors_[0].p)
+      anchors_.clear();
     if (anchors_.empty()) return;
     for (Anchor& anchor : anchors_) anchor.corner = IsCorner(anchor);
     // Copied at its exact size: a large drawing holds a million anchors.
