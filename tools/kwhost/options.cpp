@@ -150,6 +150,18 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       options.pluginPath = value();
     } else if (argument == "--preferences") {
       options.preferencesPath = value();
+    } else if (argument == "--host-calls") {
+      options.hostCalls = true;
+    } else if (argument == "--fail-host-call") {
+      const std::string& call = value();
+      const auto comma = call.find(',');
+      const auto k = ParseWhole<std::uint64_t>(call.substr(0, comma));
+      options.failOnward = comma != std::string::npos && call.substr(comma + 1) == "onward";
+      if (!k || *k == 0 || (comma != std::string::npos && !options.failOnward)) {
+        throw UsageError("--fail-host-call must be K or K,onward with K from 1, not \"" + call +
+                         "\"");
+      }
+      options.failHostCall = *k;
     } else if (argument.starts_with("-") && argument != "-") {
       throw UsageError("unknown option " + argument);
     } else if (options.drawing.empty()) {
@@ -192,9 +204,13 @@ options:
   --plugin PATH          the plug-in module to load (default: the one built with kwhost)
   --preferences FILE     where the host's preferences are kept between runs (default
                          $KWHOST_PREFERENCES, else $XDG_CONFIG_HOME/kerfworks/kwhost-preferences.txt)
+  --host-calls           print at shut-down how many host calls the session made
+  --fail-host-call K[,onward]
+                         fail the K-th host call (or every one from the K-th on) with an error
   --help, --version
 
-exit status: 0 done, 1 the plug-in showed an error alert, 2 a usage or input error.
+exit status: 0 done, 1 the plug-in showed an error alert, 2 a usage or input error, 3 the plug-in
+left something behind or misbehaved (listed at shut-down).
 )";
 }
 

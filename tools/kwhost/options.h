@@ -3,6 +3,7 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_OPTIONS_H
 #define KERFWORKS_TOOLS_KWHOST_OPTIONS_H
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -51,8 +52,11 @@ struct Options {
   bool japanese = false;
   float rulerOriginX = 0, rulerOriginY = 0;
   std::optional<int> hostVersion;
-  std::string pluginPath;       // empty: the module built beside kwhost
-  std::string preferencesPath;  // empty: the default (see preference_file.h)
+  std::string pluginPath;                     // empty: the module built beside kwhost
+  std::string preferencesPath;                // empty: the default (see preference_file.h)
+  bool hostCalls = false;                     // print the number of host calls at shut-down
+  std::optional<std::uint64_t> failHostCall;  // the host call to fail, counted from 1
+  bool failOnward = false;                    // and every one after it
   bool help = false;
   bool version = false;
 };

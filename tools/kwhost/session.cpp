@@ -216,6 +216,18 @@ class Runner {
   ADMDialogRef palette_ = nullptr;
 };
 
+// The books of the session as the host closes them: the count of host calls when asked, then
+// whatever the plug-in left behind or did wrong, which overrides `status`.
+int CloseBooks(const Options& options, standin::Host& host, int status, std::ostream& out,
+               std::ostream& err) {
+  if (options.hostCalls) out << "host calls: " << host.Gate().Count() << "\n";
+  const std::vector<std::string> leftovers = host.Leftovers();
+  for (const std::string& leftover : leftovers) {
+    err << "kwhost: the plug-in left behind: " << leftover << "\n";
+  }
+  return leftovers.empty() ? status : kExitLeftovers;
+}
+
 standin::HostOptions HostOptionsFor(const Options& options) {
   standin::HostOptions host;
   if (!options.pluginPath.empty()) host.modulePath = options.pluginPath;
@@ -260,11 +272,14 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
       << drawing.heightPoints << " pt, " << drawing.layers.size() << " layer(s), " << loaded.paths
       << " path(s)\n";
 
+  if (options.failHostCall) {
+    host->Gate().FailCall(*options.failHostCall, standin::kInjectedFailureErr, options.failOnward);
+  }
   const ASErr started = host->Startup();
   report.PrintNew();
   if (started != kNoErr) {
     out << "kwhost: the plug-in did not start (code " << started << ")\n";
-    return kExitPluginError;
+    return CloseBooks(options, *host, kExitPluginError, out, err);
   }
   host->NotifyType(hostapi::kAIApplicationStartedNotifier);
   report.PrintNew();
@@ -282,10 +297,7 @@ int RunSession(const Options& options, std::ostream& out, std::ostream& err) {
       err << "kwhost: " << error.what() << "\n";
     }
   }
-  for (const std::string& leftover : host->Leftovers()) {
-    err << "kwhost: the plug-in left behind: " << leftover << "\n";
-  }
-  return status;
+  return CloseBooks(options, *host, status, out, err);
 }
 
 }  // namespace kwhost
