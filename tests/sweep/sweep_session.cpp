@@ -47,7 +47,7 @@ void Menu(Host& host, const char* selector) {
 }
 
 Session Cut(int mode, bool cropMarks) {
-  static const char* const kModes[] = {"all", "selected", "layer", "visible"};
+  static const char* const kModes[] = {"all", "selected", "layer", "marked"};
   return {std::string("cut-") + kModes[mode] + (cropMarks ? "-crop-marks" : ""),
           [mode, cropMarks](Host& host) {
             OnPalette(host, [&](DialogUser& user, ADMDialogRef palette) {
