@@ -93,7 +93,7 @@ TEST(PluginResourcesTest, UnreadableResourcesAreReportedOnceNotThrown) {
       .modulePath = "", .resourcePath = "/nonexistent/KerfworksPlugin.res", .japanese = false});
   host.AsHostCall([&] {
     EXPECT_EQ(host.Dialogs().Create({host.PluginRef(), "P", 16200, 5, nullptr, nullptr, 0, false},
-                                    "test"),
+                                    {"resources test", "Create"}),
               nullptr);
     EXPECT_EQ(host.Dialogs().Resources(), nullptr);
   });
