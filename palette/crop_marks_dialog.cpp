@@ -61,10 +61,11 @@ ASErr KW_API CropMarksDialogInit(ADMDialogRef dialog) {
     gCropMarksWorkingCopy = gCropMarkSettings;
     if (ADMItemRef popup = sADMDialog->GetItem(dialog, kCropMachineTypePopup); popup != nullptr) {
       sADMItem->SetNotifyProc(popup, &MachineTypeNotifyProc);
-      const ADMListRef list = sADMItem->GetList(popup);
-      sADMList->SetMenuID(list, kMachineTypeMenuId);
-      const ADMEntryRef entry = sADMList->IndexEntry(list, gCropMarksWorkingCopy.machineType);
-      if (entry != nullptr) sADMEntry->Select(entry, 1);
+      if (const ADMListRef list = sADMItem->GetList(popup); list != nullptr) {
+        sADMList->SetMenuID(list, kMachineTypeMenuId);
+        const ADMEntryRef entry = sADMList->IndexEntry(list, gCropMarksWorkingCopy.machineType);
+        if (entry != nullptr) sADMEntry->Select(entry, 1);
+      }
     }
     for (const LengthField& field : kLengthFields) {
       const ADMItemRef item = sADMDialog->GetItem(dialog, field.itemId);
