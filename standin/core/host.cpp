@@ -149,6 +149,10 @@ ASErr Host::Send(const char* caller, const char* selector, SPMessageData* messag
   if (interface && Is(selector, hostapi::kSPStartupSelector) && result != kNoErr) {
     state_ = PluginState::kNotLoaded;
   }
+  // A plug-in that fails to reload stays unloaded: the host may try again.
+  if (access && Is(selector, hostapi::kSPReloadSelector) && result != kNoErr) {
+    state_ = PluginState::kUnloaded;
+  }
   if (interface && Is(selector, hostapi::kSPShutdownSelector)) state_ = PluginState::kShutDown;
   if (access && Is(selector, hostapi::kSPUnloadSelector)) {
     stateBeforeUnload_ = state_;

@@ -100,7 +100,8 @@ TEST(PluginResourcesTest, UnreadableResourcesAreReportedOnceNotThrown) {
   const std::vector<std::string> leftovers = host.Leftovers();
   ASSERT_EQ(leftovers.size(), 2u);
   EXPECT_NE(leftovers[0].find("cannot read the plug-in's resources"), std::string::npos);
-  EXPECT_EQ(leftovers[1], "misbehaviour: test: no dialog resource 16200");
+  EXPECT_EQ(leftovers[1],
+            "misbehaviour: call #0 resources test::Create (started): no dialog resource 16200");
 }
 
 }  // namespace
