@@ -12,9 +12,11 @@ bool AllocatesBlock(const SuiteCall& call) {
          std::strcmp(call.function, "ReallocateBlock") == 0;
 }
 
-// What gives back something the plug-in held: the host never refuses it.
+// What gives back something the plug-in held, or hands it to the host for good without a result
+// to tell of a failure (a dialog's icon): the host never refuses it.
 bool GivesBack(const SuiteCall& call) {
   const std::string_view function = call.function;
+  if (function == "SetIcon") return true;
   for (std::string_view prefix : {"Release", "Free", "Dispose", "Destroy", "Delete", "PopApp"}) {
     if (function.starts_with(prefix)) return true;
   }
