@@ -20,6 +20,7 @@ int32_t ChosenEntryIndex(ADMItemRef item) {
 }
 
 void InvalidateItem(ADMDialogRef dialog, int32_t itemId) {
+  if (dialog == nullptr) return;
   if (ADMItemRef item = sADMDialog->GetItem(dialog, itemId); item != nullptr) {
     sADMItem->Invalidate(item);
   }
@@ -30,7 +31,10 @@ void KW_API FlyoutNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return kNoErr;
     const int32_t index = ChosenEntryIndex(item);
     const ADMDialogRef dialog = sADMItem->GetDialog(item);
+    // Without its dialog or plug-in (a host call failed) the choice cannot be acted on.
+    if (dialog == nullptr) return kNoErr;
     const SPPluginRef pluginRef = sADMDialog->GetPluginRef(dialog);
+    if (pluginRef == nullptr) return kNoErr;
     switch (index) {
       case kFlyoutCropMarks:
         RunCropMarksDialog(pluginRef);
