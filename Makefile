@@ -3,15 +3,22 @@ SHELL := /bin/bash
 
 PACKAGES := cmake make g++ python3 binutils-mingw-w64-x86-64 googletest libgtest-dev \
             libgmock-dev libbenchmark-dev libcairo2-dev libpugixml-dev lib2geom-dev libboost-dev \
-            binutils locales
+            binutils locales libpolyclipping-dev libpango1.0-dev fonts-dejavu-core fonts-vlgothic
 
 # The Windows builds: the 32-bit deliverable, and its 64-bit twin that runs under Wine.
 WINDOWS_PACKAGES := cmake make python3 googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 \
                     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine64
 
+# libFuzzer comes with clang.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
 DLL32 := build/mingw32/plugin-module/KerfworksPlugin.aip
 
-.PHONY: all deps deps-windows build demo test test-native test-sanitize test-windows dll bench clean
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := svg_reader resource_reader preference_file cut_file plugin_main
+
+.PHONY: all deps deps-windows deps-fuzz build demo test test-native test-sanitize test-windows dll \
+        fuzz bench corpus clean
 
 all: build
 
@@ -30,6 +37,9 @@ deps:
 
 deps-windows:
 	$(call install-missing,$(WINDOWS_PACKAGES))
+
+deps-fuzz:
+	$(call install-missing,$(PACKAGES) $(FUZZ_PACKAGES))
 
 build: deps
 	cmake --preset native >/dev/null
@@ -59,8 +69,33 @@ test-windows: dll
 	cmake --build --preset mingw64
 	ctest --preset mingw64
 
+# Each fuzz target for FUZZ_SECONDS seconds, one after the other, from its committed corpus in
+# fuzz/corpus/; new inputs go to build/fuzz/corpus/, faulty ones to build/fuzz/findings/.
+fuzz: deps-fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	@mkdir -p build/fuzz/findings; status=0; \
+	for target in $(FUZZ_TARGETS); do \
+	  echo "== $$target: $(FUZZ_SECONDS) s"; mkdir -p build/fuzz/corpus/$$target; \
+	  build/fuzz/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build/fuzz/findings/$$target- \
+	    build/fuzz/corpus/$$target fuzz/corpus/$$target || status=1; \
+	done; \
+	if [ $$status -ne 0 ]; then echo "fuzzing found faults: see build/fuzz/findings/"; fi; \
+	exit $$status
+
+# The side-by-side of kwhost and rsvg-convert needs only these; the tests do not.
+BENCH_PACKAGES := librsvg2-bin time
+
 bench: build
+	$(call install-missing,$(BENCH_PACKAGES))
 	@if [ -x build/native/bench/kw_bench ]; then build/native/bench/kw_bench; else echo "no benchmarks yet"; fi
+	bash bench/kwhost_vs_rsvg.sh build/native
+
+# kwhost on a few hundred drawings of others, compared with librsvg; installs its own packages.
+# CORPUS_ARGS passes options, e.g. CORPUS_ARGS="--limit 50 --jobs 1".
+corpus: build
+	python3 tools/corpus/corpus_check.py $(CORPUS_ARGS)
 
 clean:
 	rm -rf build

@@ -24,8 +24,10 @@ set_target_properties(KerfworksPlugin PROPERTIES
 target_include_directories(KerfworksPlugin PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(KerfworksPlugin PRIVATE kw_hostapi)
 kw_warnings(KerfworksPlugin)
-# No unique symbols, so that unloading the module really unloads it.
-target_compile_options(KerfworksPlugin PRIVATE -fno-gnu-unique)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # No unique symbols, so that unloading the module really unloads it (clang makes none).
+  target_compile_options(KerfworksPlugin PRIVATE -fno-gnu-unique)
+endif()
 if(WIN32)
   # Only system DLLs at run time: the C++ runtime is linked in.
   target_link_options(KerfworksPlugin PRIVATE -static -static-libgcc -static-libstdc++
@@ -33,9 +35,18 @@ if(WIN32)
   target_sources(KerfworksPlugin PRIVATE ${KW_RESOURCE_OBJECT})
 else()
   target_link_libraries(KerfworksPlugin PRIVATE ${CMAKE_DL_LIBS})
-  target_link_options(KerfworksPlugin PRIVATE -Wl,--no-undefined)
+  # A fuzzing build's module takes its sanitizer and coverage runtime from the fuzzer program.
+  if(NOT KW_FUZZ)
+    target_link_options(KerfworksPlugin PRIVATE -Wl,--no-undefined)
+  endif()
 endif()
 add_dependencies(KerfworksPlugin kw_resources)
+
+# The test hooks of platform/seam.h (failing calls, a fixed clock, shell and activity logs read
+# from the environment) exist only in builds made for tests; the deliverable has none.
+if(KW_BUILD_HOST_TOOLS)
+  target_compile_definitions(KerfworksPlugin PRIVATE KW_TEST_HOOKS)
+endif()
 
 if(KW_BUILD_HOST_TOOLS)
   # The same sources as a static library, for unit tests that call plug-in functions directly
@@ -43,5 +54,6 @@ if(KW_BUILD_HOST_TOOLS)
   add_library(kw_plugin_objects STATIC ${KW_PLUGIN_SOURCES})
   target_include_directories(kw_plugin_objects PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(kw_plugin_objects PUBLIC kw_hostapi ${CMAKE_DL_LIBS})
+  target_compile_definitions(kw_plugin_objects PUBLIC KW_TEST_HOOKS)
   kw_warnings(kw_plugin_objects)
 endif()

@@ -1,41 +1,7 @@
-/* ADM Basic Suite: strings of the plug-in's resources, alerts, the about box, the palette area. */
+/* Umbrella kept for existing includes: prefer "hostapi/adm_basic_suite.h". */
 #ifndef KERFWORKS_HOSTAPI_ADM_BASIC_H
 #define KERFWORKS_HOSTAPI_ADM_BASIC_H
 
-#include "hostapi/host_types.h"
-
-KW_EXTERN_C_BEGIN
-
-#define kADMBasicSuite "ADM Basic Suite"
-#define kADMBasicSuiteVersion 10
-/* The version the error alert falls back to when the main table is not held. */
-#define kADMBasicSuiteFallbackVersion 2
-
-typedef struct ADMBasicSuite {
-  /* Reads entry `index` of the plug-in's string list `listId` (the string resource listId + index,
-   * in the user's language) into buffer, cut to fit and terminated. An error when the entry does
-   * not exist; the buffer is then an empty string. */
-  ASErr(KW_API* GetIndexedString)(SPPluginRef plugin, int32_t listId, int32_t index, char* buffer,
-                                  int32_t capacity);
-  /* Sounds the system beep. */
-  void(KW_API* Beep)(void);
-  /* Shows a modal message box with an OK button. */
-  void(KW_API* MessageAlert)(const char* text);
-  /* Shows a modal error box with an OK button. */
-  void(KW_API* ErrorAlert)(const char* text);
-  /* The host's rectangle for floating palettes, in screen coordinates. */
-  void(KW_API* GetPaletteLayoutBounds)(ASRect* bounds);
-  KwReservedProc reserved6to31[26];
-  /* Shows the host's modal about box for a plug-in. */
-  void(KW_API* AboutBox)(SPPluginRef plugin, const char* title, const char* text);
-} ADMBasicSuite;
-
-KW_EXTERN_C_END
-
-#ifdef __cplusplus
-KW_PIN_SLOT(ADMBasicSuite, GetIndexedString, 1);
-KW_PIN_SLOT(ADMBasicSuite, ErrorAlert, 4);
-KW_PIN_SLOT(ADMBasicSuite, AboutBox, 32);
-#endif
+#include "hostapi/adm_basic_suite.h"
 
 #endif /* KERFWORKS_HOSTAPI_ADM_BASIC_H */

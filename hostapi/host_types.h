@@ -1,7 +1,17 @@
 /* Basic types of the host interface: the calling convention, error codes, four-character codes,
- * geometry records and the opaque handles the host hands out.
+ * geometry records and the opaque handles the host hands out. Usable from C and C++.
  *
- * Every handle is owned by the host; the plug-in only passes it back. Usable from C and C++. */
+ * Rules every suite header relies on, so that its comments name only what differs:
+ * - When: a suite function may be called only while the host is calling the plug-in (inside
+ *   PluginMain or a callback the host makes), on that thread; never from a thread of the plug-in's
+ *   own or after the suite was released.
+ * - Failure: a function answering ASErr/AIErr answers 0 on success and a host code otherwise, and
+ *   its out-parameters mean nothing then (most are cleared to null or 0). A function without an
+ *   error code answers null, 0 or false for a handle it does not know, and a setter does nothing.
+ * - Ownership: every handle and every string a function hands out belongs to the host and stays
+ *   valid while the object it names lives; where the caller owns something, the comment says so
+ *   and names the function that gives it back. The host copies every string and record it is
+ *   given unless the comment says otherwise. */
 #ifndef KERFWORKS_HOSTAPI_HOST_TYPES_H
 #define KERFWORKS_HOSTAPI_HOST_TYPES_H
 
@@ -97,12 +107,22 @@ typedef ASErr(KW_API* KwReservedProc)(void);
 
 KW_EXTERN_C_END
 
-#ifdef __cplusplus
+/* Compile-time checks in C++ and C11; C99 goes without them. */
+#if defined(__cplusplus)
+#define KW_STATIC_ASSERT(condition, message) static_assert(condition, message)
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+#define KW_STATIC_ASSERT(condition, message) _Static_assert(condition, message)
+#endif
+
+#ifdef KW_STATIC_ASSERT
 /* Positions of functions within a suite are fixed where the host documents them; this checks the
  * n-th (1-based) function of a suite struct. */
-#define KW_PIN_SLOT(Suite, field, n)                               \
-  static_assert(offsetof(Suite, field) == ((n)-1) * sizeof(void*), \
-                #Suite "::" #field " must be function " #n)
+#define KW_PIN_SLOT(Suite, field, n)                                  \
+  KW_STATIC_ASSERT(offsetof(Suite, field) == ((n)-1) * sizeof(void*), \
+                   #Suite "::" #field " must be function " #n)
+/* The host reads a suite table by position: its length is part of the interface too. */
+#define KW_SUITE_SLOTS(Suite, n) \
+  KW_STATIC_ASSERT(sizeof(Suite) == (n) * sizeof(void*), #Suite " must hold " #n " functions")
 #endif
 
 #endif /* KERFWORKS_HOSTAPI_HOST_TYPES_H */

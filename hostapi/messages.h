@@ -3,7 +3,7 @@
 #ifndef KERFWORKS_HOSTAPI_MESSAGES_H
 #define KERFWORKS_HOSTAPI_MESSAGES_H
 
-#include "hostapi/sp_basic.h"
+#include "hostapi/sp_basic_suite.h"
 
 KW_EXTERN_C_BEGIN
 
@@ -37,78 +37,83 @@ typedef ASErr(KW_API* PluginMainProc)(const char* caller, const char* selector, 
 
 KW_EXTERN_C_END
 
+/* The strings are arrays of the same names in C and C++ (there in namespace hostapi), so that
+ * both can compare against them and take their size. */
 #ifdef __cplusplus
+#define KW_HOST_STRING(name, text) inline constexpr char name[] = text
 namespace hostapi {
+#else
+#define KW_HOST_STRING(name, text) static const char name[] = text
+#endif
 
-inline constexpr const char kSPInterfaceCaller[] = "SP Interface";
-inline constexpr const char kSPStartupSelector[] = "Startup";
-inline constexpr const char kSPShutdownSelector[] = "Shutdown";
-inline constexpr const char kSPAboutSelector[] = "About";
-inline constexpr const char kSPAccessCaller[] = "SP Access";
-inline constexpr const char kSPUnloadSelector[] = "Unload";
-inline constexpr const char kSPReloadSelector[] = "Reload";
-inline constexpr const char kSPCacheCaller[] = "SP Cache";
-inline constexpr const char kSPPurgeSelector[] = "Plug-in Purge";
-inline constexpr const char kSPPropertiesCaller[] = "SP Properties";
-inline constexpr const char kSPAcquireSelector[] = "Acquire";
-inline constexpr const char kSPReleaseSelector[] = "Release";
-inline constexpr const char kAINotifierCaller[] = "AI Notifier";
-inline constexpr const char kAINotifySelector[] = "AI Notify";
-inline constexpr const char kActionManagerCaller[] = "Action Manager";
-inline constexpr const char kDoActionSelector[] = "Do Action";
-inline constexpr const char kAIMenuCaller[] = "AI Menu";
-inline constexpr const char kAIGoSelector[] = "AI Go";
-inline constexpr const char kAIUpdateSelector[] = "AI Update";
-inline constexpr const char kAIFilterCaller[] = "AI Filter";
-inline constexpr const char kAIGetParametersSelector[] = "AI Get Parameters";
-inline constexpr const char kAIPluginGroupCaller[] = "AI Plugin Group";
-inline constexpr const char kAINotifyEditsSelector[] = "AI Notify Edits";
-inline constexpr const char kAIFileFormatCaller[] = "AI File Format";
-inline constexpr const char kAICheckSelector[] = "AI Check";
-inline constexpr const char kAIUpdateAI140Selector[] = "AI Update AI140";
-inline constexpr const char kAIToolCaller[] = "AI Tool";
-inline constexpr const char kAIEditOptionsSelector[] = "AI Edit Options";
-inline constexpr const char kAITrackCursorSelector[] = "AI Track Cursor";
-inline constexpr const char kAIMouseDownSelector[] = "AI Mouse Down";
-inline constexpr const char kAIMouseDragSelector[] = "AI Mouse Drag";
-inline constexpr const char kAIMouseUpSelector[] = "AI Mouse Up";
-inline constexpr const char kAISelectSelector[] = "AI Select";
-inline constexpr const char kAIDeselectSelector[] = "AI Deselect";
-inline constexpr const char kAIReselectSelector[] = "AI Reselect";
-inline constexpr const char kAIDecreaseDiameterSelector[] = "AI Decrease Diameter";
-inline constexpr const char kAIIncreaseDiameterSelector[] = "AI Increase Diameter";
-inline constexpr const char kAILiveEffectCaller[] = "AI Live Effect";
-inline constexpr const char kAILiveEffectEditParametersSelector[] =
-    "AI Live Effect Edit Parameters";
-inline constexpr const char kAILiveEffectGoLiveSelector[] = "AI Live Effect Go Live";
-inline constexpr const char kAILiveEffectInterpolateSelector[] =
-    "AI Live Effect Interpolate Parameters";
-inline constexpr const char kAILiveEffectInputTypeSelector[] = "AI Live Effect Input Type";
-inline constexpr const char kAILiveEffectScaleParametersSelector[] =
-    "AI Live Effect Scale Parameters";
-inline constexpr const char kAILiveEffectConvertColorSpaceSelector[] =
-    "AI Live Effect Convert Color Space";
-inline constexpr const char kAILiveEffectAdjustColorsSelector[] = "AI Live Effect Adjust Colors";
-inline constexpr const char kAILiveEffectHandleMergeSelector[] = "AI Live Effect Handle Merge";
-inline constexpr const char kAITimerCaller[] = "AI Timer";
-inline constexpr const char kAIClipboardCaller[] = "AI Clipboard";
-inline constexpr const char kAICanCopySelector[] = "AI Can Copy";
-inline constexpr const char kAICloneSelector[] = "AI Clone";
-inline constexpr const char kAIDisposeSelector[] = "AI Dispose";
-inline constexpr const char kWorkspaceManagerCaller[] = "Workspace Manager";
+/* Callers, each followed by its selectors. */
+KW_HOST_STRING(kSPInterfaceCaller, "SP Interface");
+KW_HOST_STRING(kSPStartupSelector, "Startup");
+KW_HOST_STRING(kSPShutdownSelector, "Shutdown");
+KW_HOST_STRING(kSPAboutSelector, "About");
+KW_HOST_STRING(kSPAccessCaller, "SP Access");
+KW_HOST_STRING(kSPUnloadSelector, "Unload");
+KW_HOST_STRING(kSPReloadSelector, "Reload");
+KW_HOST_STRING(kSPCacheCaller, "SP Cache");
+KW_HOST_STRING(kSPPurgeSelector, "Plug-in Purge");
+KW_HOST_STRING(kSPPropertiesCaller, "SP Properties");
+KW_HOST_STRING(kSPAcquireSelector, "Acquire");
+KW_HOST_STRING(kSPReleaseSelector, "Release");
+KW_HOST_STRING(kAINotifierCaller, "AI Notifier");
+KW_HOST_STRING(kAINotifySelector, "AI Notify");
+KW_HOST_STRING(kActionManagerCaller, "Action Manager");
+KW_HOST_STRING(kDoActionSelector, "Do Action");
+KW_HOST_STRING(kAIMenuCaller, "AI Menu");
+KW_HOST_STRING(kAIGoSelector, "AI Go");
+KW_HOST_STRING(kAIUpdateSelector, "AI Update");
+KW_HOST_STRING(kAIFilterCaller, "AI Filter");
+KW_HOST_STRING(kAIGetParametersSelector, "AI Get Parameters");
+KW_HOST_STRING(kAIPluginGroupCaller, "AI Plugin Group");
+KW_HOST_STRING(kAINotifyEditsSelector, "AI Notify Edits");
+KW_HOST_STRING(kAIFileFormatCaller, "AI File Format");
+KW_HOST_STRING(kAICheckSelector, "AI Check");
+KW_HOST_STRING(kAIUpdateAI140Selector, "AI Update AI140");
+KW_HOST_STRING(kAIToolCaller, "AI Tool");
+KW_HOST_STRING(kAIEditOptionsSelector, "AI Edit Options");
+KW_HOST_STRING(kAITrackCursorSelector, "AI Track Cursor");
+KW_HOST_STRING(kAIMouseDownSelector, "AI Mouse Down");
+KW_HOST_STRING(kAIMouseDragSelector, "AI Mouse Drag");
+KW_HOST_STRING(kAIMouseUpSelector, "AI Mouse Up");
+KW_HOST_STRING(kAISelectSelector, "AI Select");
+KW_HOST_STRING(kAIDeselectSelector, "AI Deselect");
+KW_HOST_STRING(kAIReselectSelector, "AI Reselect");
+KW_HOST_STRING(kAIDecreaseDiameterSelector, "AI Decrease Diameter");
+KW_HOST_STRING(kAIIncreaseDiameterSelector, "AI Increase Diameter");
+KW_HOST_STRING(kAILiveEffectCaller, "AI Live Effect");
+KW_HOST_STRING(kAILiveEffectEditParametersSelector, "AI Live Effect Edit Parameters");
+KW_HOST_STRING(kAILiveEffectGoLiveSelector, "AI Live Effect Go Live");
+KW_HOST_STRING(kAILiveEffectInterpolateSelector, "AI Live Effect Interpolate Parameters");
+KW_HOST_STRING(kAILiveEffectInputTypeSelector, "AI Live Effect Input Type");
+KW_HOST_STRING(kAILiveEffectScaleParametersSelector, "AI Live Effect Scale Parameters");
+KW_HOST_STRING(kAILiveEffectConvertColorSpaceSelector, "AI Live Effect Convert Color Space");
+KW_HOST_STRING(kAILiveEffectAdjustColorsSelector, "AI Live Effect Adjust Colors");
+KW_HOST_STRING(kAILiveEffectHandleMergeSelector, "AI Live Effect Handle Merge");
+KW_HOST_STRING(kAITimerCaller, "AI Timer");
+KW_HOST_STRING(kAIClipboardCaller, "AI Clipboard");
+KW_HOST_STRING(kAICanCopySelector, "AI Can Copy");
+KW_HOST_STRING(kAICloneSelector, "AI Clone");
+KW_HOST_STRING(kAIDisposeSelector, "AI Dispose");
+KW_HOST_STRING(kWorkspaceManagerCaller, "Workspace Manager");
 /* The host spells these three selectors so. */
-inline constexpr const char kWorkspaceWriteSelector[] = "Write Woskspace";
-inline constexpr const char kWorkspaceRestoreSelector[] = "Restore Woskspace";
-inline constexpr const char kWorkspaceDefaultSelector[] = "Default Woskspace";
+KW_HOST_STRING(kWorkspaceWriteSelector, "Write Woskspace");
+KW_HOST_STRING(kWorkspaceRestoreSelector, "Restore Woskspace");
+KW_HOST_STRING(kWorkspaceDefaultSelector, "Default Woskspace");
 
-inline constexpr const char kAIApplicationStartedNotifier[] = "AI Application Started Notifier";
-inline constexpr const char kAIApplicationShutdownNotifier[] = "AI Application Shutdown Notifier";
-inline constexpr const char kAIArtSelectionChangedNotifier[] = "AI Art Selection Changed Notifier";
+/* Notifier types: the host's (caller "AI Notifier"), then those of dialog and item callbacks. */
+KW_HOST_STRING(kAIApplicationStartedNotifier, "AI Application Started Notifier");
+KW_HOST_STRING(kAIApplicationShutdownNotifier, "AI Application Shutdown Notifier");
+KW_HOST_STRING(kAIArtSelectionChangedNotifier, "AI Art Selection Changed Notifier");
+KW_HOST_STRING(kADMUserChangedNotifier, "ADM User Changed Notifier");
+KW_HOST_STRING(kADMBoundsChangedNotifier, "ADM Bounds Changed Notifier");
 
-inline constexpr const char kADMUserChangedNotifier[] = "ADM User Changed Notifier";
-inline constexpr const char kADMBoundsChangedNotifier[] = "ADM Bounds Changed Notifier";
-
+#ifdef __cplusplus
 }  // namespace hostapi
 #endif
+#undef KW_HOST_STRING
 
 #endif /* KERFWORKS_HOSTAPI_MESSAGES_H */

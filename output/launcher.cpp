@@ -66,9 +66,9 @@ void LaunchCuttingApplication(SPPluginRef plugin) {
     const CommandLine line(gApplicationPath, gCutFilePath);
     // Started by its exact path: an unquoted path with spaces must not let the system guess at a
     // shorter program name.
-    platform::StartProcess(gApplicationPath, line.Text(), line.Arguments());
-    return;
+    if (platform::StartProcess(gApplicationPath, line.Text(), line.Arguments())) return;
   }
+  // A program that cannot be started is as good as missing, and the user is told the same.
   ShowLauncherMessage(plugin, kApplicationNotFoundMessage);
 }
 

@@ -27,8 +27,8 @@ void CreateCutFileName();
 // Whether FindCuttingApplication found a program path other than the fallback.
 bool CuttingApplicationFound();
 
-// Starts the application on the cut file without waiting for it, or, when it is missing, shows
-// message 16234 of `plugin`'s resources (needs sADMBasic).
+// Starts the application on the cut file without waiting for it, or, when it is missing or cannot
+// be started, shows message 16234 of `plugin`'s resources (needs sADMBasic).
 void LaunchCuttingApplication(SPPluginRef plugin);
 
 // Shows string resource `message` of `plugin`'s resources in the host's alert, as message 16234 is

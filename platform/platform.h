@@ -8,10 +8,10 @@
 // Test seam (both implementations, see seam.cpp): the environment variable KW_PLATFORM_FAIL holds a
 // comma-separated list of operation names that then fail as the system call would ("regopen",
 // "regquery", "regclose", "temppath", "tempfile", "create", "write", "close", "start", "shell",
-// "module"); KW_PLATFORM_CLOCK, when set, is the value WallClockSeconds returns; KW_SHELL_LOG, when
-// set, names a file to which ShellOpen appends the path it was asked to open (one line each)
-// instead of opening it; KW_ACTIVITY_LOG, when set, names a file to which files created, processes
-// started and documents opened are noted (see seam.h).
+// "module", "shortpath"); KW_PLATFORM_CLOCK, when set, is the value WallClockSeconds returns;
+// KW_SHELL_LOG, when set, names a file to which ShellOpen appends the path it was asked to open
+// (one line each) instead of opening it; KW_ACTIVITY_LOG, when set, names a file to which files
+// created, processes started and documents opened are noted (see seam.h).
 #ifndef KERFWORKS_PLATFORM_PLATFORM_H
 #define KERFWORKS_PLATFORM_PLATFORM_H
 
@@ -65,6 +65,11 @@ bool CloseFile(File file);
 // POSIX passes `arguments` (a null-terminated list, not including the program itself). Returns
 // false when the process could not be started.
 bool StartProcess(const char* program, const char* commandLine, const char* const* arguments);
+
+// Writes the short (8.3) form of the existing file `path`, terminated, as GetShortPathNameA does.
+// Returns its length, or 0 when the system has no short form for it or it does not fit (POSIX
+// systems have none).
+std::uint32_t GetShortPath(const char* path, char* buffer, std::uint32_t capacity);
 
 // Opens a document with the user's shell ("open" verb, normal window). Returns false on failure.
 bool ShellOpen(const char* path);

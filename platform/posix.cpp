@@ -110,15 +110,27 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// The first line "name=value" whose name matches; a CR before the line feed is not part of it.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The first line "name=value" whose name matches; blanks around the name and the value, and a CR
+// before the line feed, are not part of either (files are written by hand, too).
 std::optional<std::string_view> FindValue(std::string_view content, std::string_view name) {
   while (!content.empty()) {
     const auto end = content.find('\n');
     std::string_view line = content.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const auto equals = line.find('=');
-    if (equals != std::string_view::npos && EqualIgnoringCase(line.substr(0, equals), name)) {
-      return line.substr(equals + 1);
+    if (equals != std::string_view::npos &&
+        EqualIgnoringCase(TrimBlanks(line.substr(0, equals)), name)) {
+      return TrimBlanks(line.substr(equals + 1));
     }
     if (end == std::string_view::npos) break;
     content.remove_prefix(end + 1);
@@ -318,6 +330,11 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
   } catch (const std::bad_alloc&) {
     return false;
   }
+}
+
+std::uint32_t GetShortPath(const char* /*path*/, char* buffer, std::uint32_t capacity) {
+  if (buffer != nullptr && capacity > 0) *buffer = '\0';
+  return 0;  // no short names here: every argument reaches the program whole anyway
 }
 
 bool OpenWithSystemShell(const char* path) {

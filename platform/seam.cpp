@@ -10,6 +10,8 @@
 #endif
 
 namespace platform::seam {
+
+#ifdef KW_TEST_HOOKS
 namespace {
 
 constexpr const char kFailVariable[] = "KW_PLATFORM_FAIL";
@@ -25,6 +27,7 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 }  // namespace
+#endif
 
 std::optional<std::string> ReadEnvironment(const char* name) {
 #ifdef _WIN32
@@ -48,6 +51,8 @@ std::optional<std::string> ReadEnvironment(const char* name) {
   return std::string(value);
 #endif
 }
+
+#ifdef KW_TEST_HOOKS
 
 bool ShouldFail(std::string_view operation) {
   const auto list = ReadEnvironment(kFailVariable);
@@ -91,5 +96,7 @@ void NoteActivity(const char* kind, const char* text) {
   std::fprintf(log, "%s %s\n", kind, text == nullptr ? "" : text);
   std::fclose(log);
 }
+
+#endif  // KW_TEST_HOOKS
 
 }  // namespace platform::seam

@@ -124,6 +124,19 @@ bool StartProcess(const char* program, const char* commandLine, const char* cons
   }
 }
 
+std::uint32_t GetShortPath(const char* path, char* buffer, std::uint32_t capacity) {
+  if (path == nullptr || buffer == nullptr || capacity == 0 || seam::ShouldFail("shortpath")) {
+    return 0;
+  }
+  // A result of at least the capacity is the size the short form would need.
+  const DWORD length = GetShortPathNameA(path, buffer, capacity);
+  if (length == 0 || length >= capacity) {
+    *buffer = '\0';
+    return 0;
+  }
+  return length;
+}
+
 bool OpenWithSystemShell(const char* path) {
   const HINSTANCE result = ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) >= kShellExecuteFirstSuccess;

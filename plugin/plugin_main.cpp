@@ -19,6 +19,14 @@ bool Is(const char* text, const char* expected) {
   return text != nullptr && std::strcmp(text, expected) == 0;
 }
 
+// The plug-in object rebuilt in its storage after an unload, holding its suites again.
+Plugin* Reload(Plugin* plugin, SPMessageData* data, ASErr& result) {
+  plugin = KerfworksPluginDialogPlugin::Reestablish(plugin);
+  data->globals = plugin;
+  result = GuardExceptions([&] { return plugin->OnReload(data); });
+  return plugin;
+}
+
 }  // namespace
 
 extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* selector,
@@ -28,7 +36,9 @@ extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* sel
   auto* plugin = static_cast<Plugin*>(data->globals);
   ASErr result = kNoErr;
 
-  if (Is(caller, hostapi::kSPInterfaceCaller) && Is(selector, hostapi::kSPStartupSelector)) {
+  // A second start-up finds the plug-in started: it is answered below, without a new object.
+  if (Is(caller, hostapi::kSPInterfaceCaller) && Is(selector, hostapi::kSPStartupSelector) &&
+      plugin == nullptr) {
     plugin = new KerfworksPluginDialogPlugin(data->pluginRef);
     if (plugin == nullptr) {
       result = kOutOfMemoryErr;
@@ -44,6 +54,10 @@ extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* sel
     }
   } else if (Is(caller, hostapi::kSPInterfaceCaller) &&
              Is(selector, hostapi::kSPShutdownSelector) && plugin != nullptr) {
+    // Shut down while unloaded: the plug-in needs its suites back to save its settings and give
+    // its palette back. Without them it stays as it is, to be shut down later.
+    if (!plugin->HoldsSuites()) plugin = Reload(plugin, data, result);
+    if (!plugin->HoldsSuites()) return result == kNoErr ? kCantHappenErr : result;
     result = GuardExceptions([&] { return plugin->OnShutdown(data); });
     delete plugin;
     data->globals = plugin = nullptr;
@@ -51,9 +65,8 @@ extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* sel
 
   if (plugin != nullptr) {
     if (Is(caller, hostapi::kSPAccessCaller) && Is(selector, hostapi::kSPReloadSelector)) {
-      plugin = KerfworksPluginDialogPlugin::Reestablish(plugin);
-      data->globals = plugin;
-      result = GuardExceptions([&] { return plugin->OnReload(data); });
+      // A reload of a plug-in that was never unloaded has nothing to re-establish.
+      if (!plugin->HoldsSuites()) plugin = Reload(plugin, data, result);
     } else if (plugin->HoldsSuites()) {
       result = plugin->HandleMessage(caller, selector, message);
     }

@@ -29,11 +29,20 @@ struct ActionParamBlock {
   void Set(ActionParam param);
 };
 
+// What carrying out a play changed in the document, for reports.
+struct ActionOutcome {
+  int replaced = 0;                   // art taken out
+  int added = 0;                      // art put in; a container counts once with what it holds
+  bool cancelled = false;             // the user cancelled the action's dialog
+  std::vector<std::string> warnings;  // what the host told the user (a font it had to replace)
+};
+
 struct ActionPlay {
   std::string eventName;
   std::int32_t dialogStatus = 0;
   // Empty when the play had no parameter block.
   std::optional<ActionParamBlock> parameters;
+  ActionOutcome outcome;
 
   // The parameter of `key`, if the play had one.
   const ActionParam* Find(std::uint32_t key) const;

@@ -350,6 +350,17 @@ void DialogSystem::QueueModalScript(ModalScript script) {
   scripts_.push_back(std::move(script));
 }
 
+std::optional<ModalScript> DialogSystem::TakeModalScript() {
+  if (scripts_.empty()) return std::nullopt;
+  ModalScript script = std::move(scripts_.front());
+  scripts_.pop_front();
+  return script;
+}
+
+void DialogSystem::RecordModalRun(ModalRun run) {
+  modalRuns_.push_back(std::move(run));
+}
+
 void DialogSystem::RecordScriptError(const std::string& what) {
   scriptErrors_.push_back(what);
 }

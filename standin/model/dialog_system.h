@@ -11,6 +11,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -144,6 +145,10 @@ class DialogSystem {
   const std::vector<ModalRun>& ModalRuns() const { return modalRuns_; }
   // Drops the scripts no modal run took, for a test whose dialog may rightly not have opened.
   void DropUnusedScripts() { scripts_.clear(); }
+  // For the dialogs the host shows itself (those of its actions): the next script, none when
+  // none is left, and the run once it has ended.
+  std::optional<ModalScript> TakeModalScript();
+  void RecordModalRun(ModalRun run);
   // A script that could not be carried out as written (an unknown item, steps left over, ...).
   void RecordScriptError(const std::string& what);
   const std::vector<std::string>& ScriptErrors() const { return scriptErrors_; }

@@ -6,7 +6,7 @@
 
 namespace standin {
 
-DialogUser::DialogUser(Host& host) : host_(host), system_(host.Dialogs()) {}
+DialogUser::DialogUser(Host& host) : system_(host.Dialogs()) {}
 
 ADMDialogRef DialogUser::FindDialog(const std::string& name) const {
   for (ADMDialogRef ref : system_.LiveDialogs()) {

@@ -57,7 +57,6 @@ class DialogUser {
   ItemRecord* ActionItem(ADMDialogRef dialog, int itemId);
   bool Fail(std::string why);
 
-  Host& host_;
   DialogSystem& system_;
   std::string error_;
 };

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,22 @@ namespace standin {
 struct ArtTag {
   std::string kind;
   std::string value;
+};
+
+struct TextPoint {
+  double x = 0, y = 0;
+};
+
+// One run of a text: its characters and the font they are set in, in text space (y down).
+struct TextRun {
+  std::string characters;  // UTF-8
+  std::string fontFamily;  // a CSS family list: "DejaVu Sans, sans-serif"
+  double fontSize = 16;
+  int fontWeight = 400;  // 100..900
+  bool italic = false;
+  std::optional<TextPoint> start;  // none: right after the run before
+  TextPoint shift;                 // moves the pen before the first character
+  int anchor = 0;                  // of the chunk the run begins: 0 start, 1 middle, 2 end
 };
 
 struct ArtObject {
@@ -36,6 +53,9 @@ struct ArtObject {
   bool closed = false;
   AIPathStyle style{};
   std::map<std::string, ArtTag> tags;
+  // Text art: its runs, and text space onto the page: page = (a*x + c*y + e, b*x + d*y + f).
+  std::vector<TextRun> textRuns;
+  double textMatrix[6] = {1, 0, 0, 1, 0, 0};
 };
 
 struct LayerObject {

@@ -9,6 +9,13 @@ constexpr std::uint16_t kRtDialog = 5;
 constexpr std::uint32_t kDsSetFont = 0x40;
 constexpr std::uint16_t kExSignature = 0xFFFF;
 
+// "#<number>". Built by appending: GCC 12 warns falsely (-Wrestrict) on "#" + std::string.
+std::string OrdinalText(std::uint16_t ordinal) {
+  std::string text = "#";
+  text += std::to_string(ordinal);
+  return text;
+}
+
 std::string ClassName(const NameOrOrdinal& cls) {
   if (!cls.isOrdinal) return cls.name;
   switch (cls.ordinal) {
@@ -25,12 +32,12 @@ std::string ClassName(const NameOrOrdinal& cls) {
     case 0x85:
       return "ComboBox";
     default:
-      return "#" + std::to_string(cls.ordinal);
+      return OrdinalText(cls.ordinal);
   }
 }
 
 std::string Text(const NameOrOrdinal& text) {
-  return text.isOrdinal ? "#" + std::to_string(text.ordinal) : text.name;
+  return text.isOrdinal ? OrdinalText(text.ordinal) : text.name;
 }
 
 DialogItemTemplate ParseItem(ByteReader& in, bool extended) {

@@ -1,5 +1,7 @@
 #include "standin/scenario/document_builder.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "standin/scenario/shapes.h"
@@ -63,6 +65,14 @@ ArtBuilder& ArtBuilder::Segments(std::vector<AIPathSegment> segments) {
   ArtObject& object = Object();
   if (object.type != kPathArt) throw std::logic_error("only paths have segments");
   object.segments = std::move(segments);
+  return *this;
+}
+
+ArtBuilder& ArtBuilder::Runs(std::vector<TextRun> runs, const double (&textMatrix)[6]) {
+  ArtObject& object = Object();
+  if (object.type != kTextArt) throw std::logic_error("only texts have runs");
+  object.textRuns = std::move(runs);
+  std::copy(std::begin(textMatrix), std::end(textMatrix), object.textMatrix);
   return *this;
 }
 

@@ -40,6 +40,8 @@ class ArtBuilder {
   ArtBuilder& Tag(const std::string& name, const std::string& value);
   ArtBuilder& Segments(std::vector<AIPathSegment> segments);
   ArtBuilder& Closed(bool on = true);
+  // A text's runs, and the map of its text space onto the page.
+  ArtBuilder& Runs(std::vector<TextRun> runs, const double (&textMatrix)[6]);
 
  private:
   ArtObject& Object() const;

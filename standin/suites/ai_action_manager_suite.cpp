@@ -1,6 +1,7 @@
-// Plays are recorded, not carried out: the stand-in has no host actions of its own, and a test
-// checks what the plug-in asked for (event, dialog status, parameters).
+// Every play is recorded (event, dialog status, parameters) for tests to check; one that the test
+// lets succeed is then carried out (model/host_actions.h).
 #include "hostapi/suites.h"
+#include "standin/model/host_actions.h"
 #include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
@@ -91,7 +92,8 @@ AIErr KW_API PlayActionEvent(const char* eventName, int32_t dialogStatus,
   }
   ActionManager& actions = Host::Current().App().actions;
   actions.plays.push_back(std::move(play));
-  return actions.playResult;
+  if (actions.playResult != kNoErr) return actions.playResult;
+  return CarryOutAction(actions.plays.back(), Host::Current());
 }
 
 }  // namespace

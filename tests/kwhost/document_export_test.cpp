@@ -15,6 +15,7 @@
 #include "standin/scenario/shapes.h"
 #include "tools/kwhost/document_export.h"
 #include "tools/kwhost/drawing_loader.h"
+#include "tools/kwhost/drawing_save.h"
 #include "tools/kwhost/svg/svg_import.h"
 
 namespace {
@@ -247,7 +248,7 @@ TEST_F(DocumentFile, WritesTheFileThatReadsBack) {
   BuildRichDocument(original);
   const std::string path = (folder_ / "saved.svg").string();
   { std::ofstream(path) << "old contents that are longer than nothing"; }
-  kwhost::WriteDocumentSvg(original, path);
+  kwhost::WriteFileWhole(path, kwhost::ExportDocumentSvg(original));
   std::ifstream in(path, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
             kwhost::ExportDocumentSvg(original));
@@ -262,7 +263,7 @@ TEST_F(DocumentFile, UnwritablePathIsAnErrorNamingTheFile) {
        {folder_ / "missing" / "saved.svg", folder_ /* a folder */}) {
     SCOPED_TRACE(path.string());
     try {
-      kwhost::WriteDocumentSvg(model, path.string());
+      kwhost::WriteFileWhole(path.string(), kwhost::ExportDocumentSvg(model));
       ADD_FAILURE() << "no error";
     } catch (const kwhost::ExportError& error) {
       EXPECT_NE(std::string(error.what()).find("cannot write \"" + path.string() + "\""),
@@ -271,6 +272,8 @@ TEST_F(DocumentFile, UnwritablePathIsAnErrorNamingTheFile) {
     }
   }
   EXPECT_FALSE(std::filesystem::exists(folder_ / "missing"));
+  // Nothing is left under a temporary name either.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 0);
 }
 
 }  // namespace

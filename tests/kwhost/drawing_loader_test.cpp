@@ -18,7 +18,7 @@ constexpr char kSheet[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
     xmlns:kw="urn:kerfworks:tags" width="100pt" height="50pt" viewBox="0 0 100 50">
   <g inkscape:groupmode="layer" inkscape:label="Cut">
     <rect id="box" x="10" y="10" width="20" height="10" fill="#ff0000" kw:KerfworksCutMark="0001"/>
-    <g id="pair"><circle id="a" cx="50" cy="25" r="5"/><path id="ring" d="M0,0 h4 v4 h-4 z M1,1 h2 v2 h-2 z"/></g>
+    <g id="pair"><circle id="a" cx="50" cy="25" r="5" stroke="#000" stroke-linecap="round" stroke-linejoin="bevel" stroke-miterlimit="8" stroke-dasharray="3 1" stroke-dashoffset="2"/><path id="ring" d="M0,0 h4 v4 h-4 z M1,1 h2 v2 h-2 z"/></g>
   </g>
   <g inkscape:groupmode="layer" inkscape:label="Print" style="display:none">
     <text id="words" x="1" y="40">hello</text>
@@ -46,6 +46,16 @@ TEST(DrawingLoader, PutsLayersArtSegmentsAndStylesIntoTheDocument) {
   EXPECT_FLOAT_EQ(box.style.fill.color.c.rgb.red, 1);
   EXPECT_FALSE(box.style.strokePaint);
   EXPECT_EQ(view.TagValue(view.Find("box"), "KerfworksCutMark"), "0001");
+
+  // The stroke's shape goes with it, for the host's outline stroke.
+  const AIStrokeStyle& stroke = view.Art("a").style.stroke;
+  EXPECT_EQ(stroke.cap, 1);
+  EXPECT_EQ(stroke.join, 2);
+  EXPECT_FLOAT_EQ(stroke.miterLimit, 8);
+  ASSERT_EQ(stroke.dash.length, 2);
+  EXPECT_FLOAT_EQ(stroke.dash.array[0], 3);
+  EXPECT_FLOAT_EQ(stroke.dash.array[1], 1);
+  EXPECT_FLOAT_EQ(stroke.dash.offset, 2);
 
   EXPECT_EQ(view.Art("pair").type, kGroupArt);
   EXPECT_EQ(view.Art("ring").type, kCompoundPathArt);

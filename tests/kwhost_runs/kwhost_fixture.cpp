@@ -47,6 +47,10 @@ void KwhostRun::RegisterReceiver() {
   scratch_->ExpectReceiver(KW_RECEIVER_PROGRAM);
 }
 
+void KwhostRun::SetEnv(const std::string& name, const std::optional<std::string>& value) {
+  scratch_->Set(name, value);
+}
+
 RunResult KwhostRun::Run(std::vector<std::string> arguments) {
   fs::remove(scratch_->ReceiverReport());
   std::ostringstream out, err;

@@ -30,6 +30,8 @@ class KwhostRun : public ::testing::Test {
   // Writes `svg` as a drawing in the folder and returns its path.
   std::string Drawing(const std::string& svg, const std::string& name = "drawing.svg");
   void RegisterReceiver();
+  // Sets (or, given nothing, removes) an environment variable for the rest of the test.
+  void SetEnv(const std::string& name, const std::optional<std::string>& value);
   RunResult Run(std::vector<std::string> arguments);
   // The receiver's report of the last cut, once it has arrived (empty after 10 s).
   std::string ReceiverReport();

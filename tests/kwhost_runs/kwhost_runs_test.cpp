@@ -134,14 +134,44 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"DRAWING", "--crop-marks", "3,Q=4"}, nullptr, "\"Q=4\" is not W=mm"},
         BadCase{{"DRAWING", "--preview-size", "10x10"}, nullptr, "must follow a --preview"},
         BadCase{{"DRAWING", "--lang", "fr"}, nullptr, "--lang must be en or ja"},
+        BadCase{
+            {"DRAWING", "--offset-dialog", "3mm"}, nullptr, "must come before a --press offset"},
+        BadCase{{"DRAWING", "--offset-dialog", "3furlong", "--press", "offset"},
+                nullptr,
+                "the offset must be a length"},
+        BadCase{{"DRAWING", "--offset-dialog", "3mm,wavy", "--press", "offset"},
+                nullptr,
+                "\"wavy\" is no join"},
         BadCase{{"DRAWING", "--select", "nothing"}, nullptr, "no element has the id \"nothing\""},
         BadCase{{"DRAWING", "--layer", "Nope"}, nullptr, "the drawing has no layer \"Nope\""},
         BadCase{{"/nonexistent/x.svg"}, nullptr, "/nonexistent/x.svg: cannot be read"},
         BadCase{{"DRAWING"}, "<svg width='1' height='1'><g></svg>", ":1: not well-formed XML"},
-        BadCase{{"DRAWING"},
-                "<svg width='1' height='1'>\n<path d='M 0 0 L'/></svg>",
-                ":2: broken path data"},
-        BadCase{{"DRAWING"}, "<svg width='1parsec' height='1'/>", "is not a length"}));
+        BadCase{{"DRAWING"}, "<svg width='1parsec' height='1'/>", "is not a length"},
+        BadCase{{"DRAWING"}, "<svg width='100%' height='100%'/>", "gives no page size"}));
+
+// A drawing as other programs write them: styled by class, copies made by <use>, a clip path.
+constexpr char kCopiesDrawing[] = R"svg(<svg:svg xmlns:svg="http://www.w3.org/2000/svg"
+    xmlns:xlink="http://www.w3.org/1999/xlink" width="100%" height="100%" viewBox="0 0 100 50">
+  <svg:style>.st0{fill:none;stroke:Black}</svg:style>
+  <svg:defs><svg:g id="pair"><svg:path class="st0" d="M0,0 H10"/><svg:circle r="3"/></svg:g></svg:defs>
+  <svg:use id="copies" xlink:href="#pair" x="20"/>
+  <svg:path d="M0,0 H5" clip-path="url(#nowhere)" visibility="hidden"/>
+</svg:svg>)svg";
+
+TEST_F(KwhostRun, CopiesAreCutBySelectingTheirUseAndWhatIsLeftOutIsSaid) {
+  RegisterReceiver();
+  const RunResult run =
+      Run({Drawing(kCopiesDrawing), "--select", "copies", "--mode", "selected", "--press", "cut"});
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_TRUE(Contains(run.out, "opened ")) << run.out;
+  EXPECT_TRUE(Contains(run.out,
+                       ": 75 x 37.5 pt, 1 layer(s), 3 path(s)\n"
+                       "left out: 1 clip path (clipped art is cut whole)\n"
+                       "hidden: 1 path(s), kept in the document and cut with the rest\n"))
+      << run.out;
+  const std::string report = ReceiverReport();
+  EXPECT_TRUE(Contains(report, "paths: 2\n")) << report;
+}
 
 }  // namespace
 }  // namespace kwtest

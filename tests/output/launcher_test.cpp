@@ -19,22 +19,36 @@ std::vector<std::string> ArgumentsOf(const CommandLine& line) {
   return out;
 }
 
-TEST(CommandLineTest, JoinsProgramOptionAndFileUnquoted) {
-  const CommandLine plain("D:\\Tools\\Cut.exe", "D:\\Temp\\~KW1A.TMP");
-  EXPECT_STREQ(plain.Text(), "D:\\Tools\\Cut.exe -i D:\\Temp\\~KW1A.TMP");
-  EXPECT_EQ(ArgumentsOf(plain), (std::vector<std::string>{"-i", "D:\\Temp\\~KW1A.TMP"}));
-
-  const CommandLine spaced("C:\\Program Files\\Cut.exe", "C:\\My Temp\\~KW1.TMP");
-  EXPECT_STREQ(spaced.Text(), "C:\\Program Files\\Cut.exe -i C:\\My Temp\\~KW1.TMP");
-  EXPECT_EQ(ArgumentsOf(spaced), (std::vector<std::string>{"-i", "C:\\My", "Temp\\~KW1.TMP"}));
+TEST(CommandLineTest, TheCutFileIsOneArgumentWhateverItHolds) {
+  struct Case {
+    const char* program;
+    const char* file;
+    const char* text;
+  };
+  // No short names here: a path with blanks is quoted on the line, never split.
+  const Case cases[] = {
+      {"D:\\Tools\\Cut.exe", "D:\\Temp\\~KW1A.TMP", "D:\\Tools\\Cut.exe -i D:\\Temp\\~KW1A.TMP"},
+      {"C:\\Program Files\\Cut.exe", "C:\\My Temp\\~KW1.TMP",
+       "\"C:\\Program Files\\Cut.exe\" -i \"C:\\My Temp\\~KW1.TMP\""},
+      {"C:\\Program Files\\Cut.exe", "C:\\Temp\\~KW3.TMP",
+       "\"C:\\Program Files\\Cut.exe\" -i C:\\Temp\\~KW3.TMP"},
+      {"/opt/cut", "/tmp/a\tb/~KW2.TMP", "/opt/cut -i \"/tmp/a\tb/~KW2.TMP\""},
+  };
+  for (const Case& c : cases) {
+    const CommandLine line(c.program, c.file);
+    EXPECT_STREQ(line.Text(), c.text);
+    EXPECT_EQ(ArgumentsOf(line), (std::vector<std::string>{"-i", c.file}));
+  }
 }
 
 TEST(CommandLineTest, HoldsTwoPathsOfFullLength) {
   const std::string program(259, 'p');
-  const std::string file(259, 'f');
-  const CommandLine line(program.c_str(), file.c_str());
-  EXPECT_EQ(std::string(line.Text()), program + " -i " + file);
-  EXPECT_EQ(ArgumentsOf(line), (std::vector<std::string>{"-i", file}));
+  const std::string file(258, 'f');
+  const CommandLine plain(program.c_str(), ("/" + file).c_str());
+  EXPECT_EQ(std::string(plain.Text()), program + " -i /" + file);
+  const CommandLine quoted(program.c_str(), (" " + file).c_str());
+  EXPECT_EQ(std::string(quoted.Text()), program + " -i \" " + file + "\"");
+  EXPECT_EQ(ArgumentsOf(quoted), (std::vector<std::string>{"-i", " " + file}));
 }
 
 class LauncherTest : public OutputTest {
@@ -155,12 +169,20 @@ TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
   EXPECT_NE(text.find("paths: 2\n"), std::string::npos) << text;
 }
 
-TEST_F(LauncherTest, AProgramThatCannotStartIsNotReported) {
-  Register("user", (Scratch() / "no-such-program").string());
-  Found();
-  Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
-  EXPECT_TRUE(fake_.alerts.empty());
-  EXPECT_TRUE(fake_.stringRequests.empty());
+TEST_F(LauncherTest, AProgramThatCannotStartShowsMessage16234) {
+  const std::filesystem::path notExecutable = Scratch() / "not-executable";
+  WriteFile(notExecutable, "#!/bin/sh\n");
+  for (const std::filesystem::path& program :
+       {Scratch() / "no-such-program", notExecutable, Scratch()}) {
+    SCOPED_TRACE(program);
+    Register("user", program.string());
+    fake_.alerts.clear();
+    fake_.stringRequests.clear();
+    Found();
+    Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
+    EXPECT_EQ(fake_.stringRequests, std::vector<std::string>{"16234/0/1024"});
+    EXPECT_EQ(fake_.alerts, std::vector<std::string>{"not found"});
+  }
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ class PlatformTest : public ::testing::Test {
 
 TEST_F(PlatformTest, RegistryValuesComeFromTheKeyFilesOfEachRoot) {
   WriteKey("user", "Software/Talvex/Kerfworks/Folder", "Other=x\r\npath=/opt/user app\r\n");
-  WriteKey("machine", "Software/Talvex/Kerfworks/Folder", "Path=/opt/machine\n");
+  WriteKey("machine", "Software/Talvex/Kerfworks/Folder", "Pathway=/x\n Path\t =  /opt/machine \n");
   EXPECT_EQ(ReadValue(platform::RegistryRoot::kCurrentUser), "/opt/user app");
   EXPECT_EQ(ReadValue(platform::RegistryRoot::kLocalMachine), "/opt/machine");
   Set("KW_PLATFORM_FAIL", "regquery");

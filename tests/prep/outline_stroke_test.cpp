@@ -13,6 +13,11 @@ using standin::DocumentView;
 
 class OutlineStrokeTest : public test_support::PluginHostTest {
  protected:
+  // The host's action fails, so that the document shows what the command itself prepared.
+  void SetUp() override {
+    PluginHostTest::SetUp();
+    host_.App().actions.playResult = kBadParameterErr;
+  }
   DocumentView View() { return DocumentView(host_.Documents()); }
   const std::vector<standin::ActionPlay>& Plays() { return host_.App().actions.plays; }
   void ExpectOnePlainOutlinePlay() {

@@ -1,4 +1,4 @@
-// A user's session with the palette, from start-up to shut-down: outline the strokes, mark a path,
+// A user's session with the palette, from start-up to shut-down: outline the strokes, mark paths,
 // add crop marks, look at the preview, cut the marked paths. The module is the built plug-in; the
 // test sees only what a user and the host see.
 #include <gtest/gtest.h>
@@ -65,31 +65,36 @@ TEST_F(WorkingSessionTest, OutlineMarkPreviewAndCutTheMarkedPaths) {
   doc.Rectangle("other", 150, 600, 60, 40).Filled().Stroked();
   const standin::DocumentView view(host.Documents());
 
-  // Outline Stroke: the stroked path keeps only its stroke, the unstroked one is deselected.
+  // Outline Stroke: the stroked frame becomes the filled outline of its stroke, a compound path
+  // of two squares; the unstroked circle is deselected and stays.
   ASSERT_TRUE(user.Press(palette, kOutlineStrokeButton)) << user.LastError();
   ASSERT_EQ(host.App().actions.plays.size(), 1u);
   EXPECT_EQ(host.App().actions.plays[0].eventName, "ai_plugin_outline");
-  EXPECT_EQ(view.Art("frame").style.fillPaint, 0);
+  EXPECT_FALSE(view.Exists("frame"));
+  ASSERT_EQ(view.OfType(kCompoundPathArt).size(), 1u);
+  const std::vector<AIArtHandle> outline = view.Art(view.OfType(kCompoundPathArt)[0]).children;
+  ASSERT_EQ(outline.size(), 2u);
   EXPECT_FALSE(view.Selected(view.Find("dot")));
 
-  // Mark: the one selected path is marked.
+  // Mark: the outline's two paths are marked (the selection counts the compound path too).
   ASSERT_TRUE(user.Press(palette, kMarkButton)) << user.LastError();
-  EXPECT_EQ(view.TagValue(view.Find("frame"), kCutMark), "0001");
+  for (AIArtHandle part : outline) EXPECT_EQ(view.TagValue(part, kCutMark), "0003");
   EXPECT_FALSE(view.TagValue(view.Find("other"), kCutMark).has_value());
 
-  // Crop marks, then the preview: the marked path red, the others black, three circles.
+  // Crop marks, then the preview: the marked paths red, the others black, three circles.
   ASSERT_TRUE(user.Press(palette, kCropMarksButton)) << user.LastError();
   auto drawing = user.Redraw(palette, kPreviewItem);
   ASSERT_TRUE(drawing.has_value()) << user.LastError();
-  EXPECT_EQ(LineColours(*drawing), (std::vector<std::uint32_t>{0xFF0000, 0x000000, 0x000000}));
+  EXPECT_EQ(LineColours(*drawing),
+            (std::vector<std::uint32_t>{0xFF0000, 0xFF0000, 0x000000, 0x000000}));
   EXPECT_EQ(Ops(*drawing, DrawOpKind::kFillOval).size(), 3u);
   EXPECT_EQ(user.Item(palette, kCropMarksButton)->pictureId, 1008);
 
-  // "Output Marked Lines": the preview keeps only the red outline, and the cut only that path.
+  // "Output Marked Lines": the preview keeps only the red outline, and the cut only its paths.
   ASSERT_TRUE(user.Pick(palette, kOutputModePopup, kMarkedLinesEntry)) << user.LastError();
   drawing = user.Redraw(palette, kPreviewItem);
   ASSERT_TRUE(drawing.has_value()) << user.LastError();
-  EXPECT_EQ(LineColours(*drawing), (std::vector<std::uint32_t>{0xFF0000}));
+  EXPECT_EQ(LineColours(*drawing), (std::vector<std::uint32_t>{0xFF0000, 0xFF0000}));
   const standin::DrawerImage image(*drawing);
   image.WritePng(std::string(KW_BINARY_DIR) + "/working_session_preview.png");
   const ASPoint corner = Ops(*drawing, DrawOpKind::kFramePolygon)[0].points[0];
@@ -101,8 +106,8 @@ TEST_F(WorkingSessionTest, OutlineMarkPreviewAndCutTheMarkedPaths) {
   ASSERT_TRUE(std::holds_alternative<receiver::CutFile>(parsed))
       << std::get<receiver::ParseError>(parsed).ToString();
   const auto& cut = std::get<receiver::CutFile>(parsed);
-  ASSERT_EQ(cut.paths.size(), 1u);
-  EXPECT_EQ(cut.paths[0].Anchors().size(), 4u);  // the rectangle's corners
+  ASSERT_EQ(cut.paths.size(), 2u);
+  for (const auto& path : cut.paths) EXPECT_EQ(path.Anchors().size(), 4u);  // squares' corners
 
   ASSERT_EQ(host.NotifyType(hostapi::kAIApplicationShutdownNotifier), kNoErr);
   ASSERT_EQ(host.Shutdown(), kNoErr);

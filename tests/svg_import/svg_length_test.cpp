@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "tools/kwhost/svg/svg_length.h"
-#include "tools/kwhost/svg/svg_style.h"
 #include "tools/kwhost/svg/svg_transform.h"
 
 namespace {
@@ -64,39 +63,5 @@ TEST(Transforms, MalformedListsAreRejected) {
     EXPECT_FALSE(svg::ParseTransform(text).has_value()) << text;
   }
 }
-
-struct PaintCase {
-  const char* text;
-  bool understood;
-  bool on;
-  double red, green, blue;
-};
-
-class Paints : public ::testing::TestWithParam<PaintCase> {};
-
-TEST_P(Paints, Parse) {
-  const auto paint = svg::ParsePaint(GetParam().text);
-  ASSERT_EQ(paint.has_value(), GetParam().understood) << GetParam().text;
-  if (!paint) return;
-  EXPECT_EQ(paint->on, GetParam().on);
-  EXPECT_NEAR(paint->red, GetParam().red, 1e-9);
-  EXPECT_NEAR(paint->green, GetParam().green, 1e-9);
-  EXPECT_NEAR(paint->blue, GetParam().blue, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(Colours, Paints,
-                         ::testing::Values(PaintCase{"none", true, false, 0, 0, 0},
-                                           PaintCase{"#f00", true, true, 1, 0, 0},
-                                           PaintCase{"#0000ff", true, true, 0, 0, 1},
-                                           PaintCase{"rgb(255, 0, 51)", true, true, 1, 0, 0.2},
-                                           PaintCase{"rgb(100%, 12.5%, 0.25%)", true, true, 1,
-                                                     0.125, 0.0025},
-                                           PaintCase{"rgb(300, -4, 127.5)", true, true, 1, 0, 0.5},
-                                           PaintCase{"rgb(1, 2)", false, false, 0, 0, 0},
-                                           PaintCase{"rgb(1, 2, 3, 4)", false, false, 0, 0, 0},
-                                           PaintCase{"rgb(1, x%, 3)", false, false, 0, 0, 0},
-                                           PaintCase{"red", true, true, 1, 0, 0},
-                                           PaintCase{"url(#g)", false, false, 0, 0, 0},
-                                           PaintCase{"#12", false, false, 0, 0, 0}));
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <string>
 
 #include "standin/resources/resources.h"
@@ -154,14 +155,63 @@ TEST_F(CutScenarioTest, TheMessageIsInTheUsersLanguage) {
   EXPECT_EQ(Host().App().alerts[0].text.rfind("Kerfworks\xE3\x81\x8C", 0), 0u);  // "Kerfworksが"
 }
 
-TEST_F(CutScenarioTest, AProgramThatCannotBeStartedIsNotReported) {
-  ASSERT_TRUE(wintest::SetApplicationPath(Hive::kCurrentUser, "C:\\no such folder\\Cut.exe"));
-  OpenPalette();
-  const std::string cutFile = CutFile();
-  ASSERT_TRUE(PressCut());
-  EXPECT_TRUE(Host().App().alerts.empty());
-  EXPECT_EQ(Activity(), std::vector<std::string>{"file " + cutFile});
-  EXPECT_EQ(wintest::ReadWholeFile(cutFile), Golden("closed_rectangle.cut"));
+TEST_F(CutScenarioTest, AProgramThatCannotBeStartedShowsTheMessage) {
+  const std::string notAProgram = wintest::TemporaryPath("kw not a program.exe");
+  std::ofstream(notAProgram) << "not a program\n";
+  for (const std::string& program :
+       {std::string("C:\\no such folder\\Cut.exe"), std::string("C:\\windows"), notAProgram}) {
+    SCOPED_TRACE(program);
+    TearDown();
+    SetUp();
+    ASSERT_TRUE(wintest::SetApplicationPath(Hive::kCurrentUser, program));
+    OpenPalette();
+    const std::string cutFile = CutFile();
+    ASSERT_TRUE(PressCut());
+    ASSERT_EQ(Host().App().alerts.size(), 1u);
+    EXPECT_EQ(Host().App().alerts[0].text, MissingApplicationText());
+    EXPECT_EQ(Activity(), std::vector<std::string>{"file " + cutFile});
+    EXPECT_EQ(wintest::ReadWholeFile(cutFile), Golden("closed_rectangle.cut"));
+  }
+  DeleteFileA(notAProgram.c_str());
+}
+
+// A temporary folder with a blank, common under user names with blanks: the application still
+// gets the cut file as one argument, by its short name or, where the system has none, quoted.
+TEST_F(CutScenarioTest, ACutFileInAFolderWithABlankReachesTheProgramWhole) {
+  const std::string folder = wintest::TemporaryPath("kw my temp");
+  std::vector<std::string> cutFiles;
+  for (const char* failing : {"", "shortpath"}) {
+    SCOPED_TRACE(failing);
+    TearDown();
+    SetUp();
+    // The program stays in a folder without blanks: only the cut file's folder has one.
+    const std::string program = ReceiverCopy("kwreceiver_user.exe");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const standin::ScopedEnvironment tmp("TMP", folder);
+    const standin::ScopedEnvironment temp("TEMP", folder);
+    const standin::ScopedEnvironment fail("KW_PLATFORM_FAIL", std::string(failing));
+    ASSERT_TRUE(wintest::SetApplicationPath(Hive::kCurrentUser, program));
+    OpenPalette();
+    ASSERT_TRUE(PressCut());
+    const auto report = WaitForReport();
+    ASSERT_TRUE(report) << "the receiver was not started";
+    EXPECT_NE(report->find("status: ok\n"), std::string::npos) << *report;
+    const auto activity = Activity();
+    ASSERT_EQ(activity.size(), 2u);
+    const std::string cutFile = activity[0].substr(5);
+    cutFiles.push_back(cutFile);
+    EXPECT_NE(cutFile.find("kw my temp"), std::string::npos) << cutFile;
+    char shortForm[MAX_PATH] = "";
+    const bool hasShortForm = *failing == '\0' &&
+                              GetShortPathNameA(cutFile.c_str(), shortForm, MAX_PATH) != 0 &&
+                              std::string(shortForm).find(' ') == std::string::npos;
+    const std::string onLine = hasShortForm ? shortForm : "\"" + cutFile + "\"";
+    EXPECT_EQ(activity[1], "start " + program + " -i " + onLine);
+    TearDown();
+  }
+  for (const std::string& cutFile : cutFiles) DeleteFileA(cutFile.c_str());
+  RemoveDirectoryA(folder.c_str());
+  SetUp();
 }
 
 TEST_F(CutScenarioTest, ACutFileThatCannotBeWrittenStartsNothing) {

@@ -3,11 +3,8 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "tools/kwhost/drawing_loader.h"
@@ -20,14 +17,6 @@ namespace {
 constexpr char kSvgNamespace[] = "http://www.w3.org/2000/svg";
 constexpr char kInkscapeNamespace[] = "http://www.inkscape.org/namespaces/inkscape";
 constexpr char kSodipodiNamespace[] = "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd";
-constexpr char kTagPrefix[] = "kw";
-constexpr char kStructurePrefix[] = "kwsvg";
-
-// What SVG says of a path's paint.
-struct Paint {
-  std::string fill, stroke, strokeWidth;
-  bool operator==(const Paint&) const = default;
-};
 
 // A path's data and paint.
 struct Outline {
@@ -40,13 +29,14 @@ std::string Percent(double value) {
   // Out of range reads back clamped anyway; clamping first keeps "nan" out of the file.
   const auto channel = static_cast<AIReal>(std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0));
   char buffer[64];
-  for (int digits = 1;; ++digits) {
+  // Fixed notation: "1e+02%" is no percentage every reader takes.
+  for (int decimals = 0;; ++decimals) {
     char* end = std::to_chars(buffer, buffer + sizeof buffer, channel * 100.0,
-                              std::chars_format::general, digits)
+                              std::chars_format::fixed, decimals)
                     .ptr;
     double back = 0;
     std::from_chars(buffer, end, back);
-    if (digits == 17 || static_cast<AIReal>(back / 100) == channel) {
+    if (decimals == 17 || static_cast<AIReal>(back / 100) == channel) {
       return std::string(buffer, end) + "%";
     }
   }
@@ -75,6 +65,8 @@ std::string Colour(const AIColor& colour) {
   return "rgb(" + Percent(red) + ", " + Percent(green) + ", " + Percent(blue) + ")";
 }
 
+}  // namespace
+
 Paint PaintOf(const AIPathStyle& style) {
   Paint paint{"none", "none", ""};
   if (style.fillPaint) paint.fill = Colour(style.fill.color);
@@ -83,6 +75,13 @@ Paint PaintOf(const AIPathStyle& style) {
     paint.strokeWidth = FormatReal(style.stroke.width);
   }
   return paint;
+}
+
+namespace {
+
+// Page points (y up from the bottom edge) in SVG's user space (y down).
+std::string PageFlip(const standin::Document& document) {
+  return "matrix(1 0 0 -1 0 " + FormatReal(document.setup.height) + ")";
 }
 
 bool IsNameStart(unsigned char c) {
@@ -100,7 +99,8 @@ bool IsAttributeName(const std::string& name) {
 
 class Exporter {
  public:
-  explicit Exporter(const standin::DocumentModel& model) : model_(model) {}
+  Exporter(const standin::DocumentModel& model, SvgPrefixes prefixes)
+      : model_(model), prefixes_(std::move(prefixes)) {}
 
   std::string Run() {
     const standin::Document* document = model_.Current();
@@ -112,13 +112,12 @@ class Exporter {
     root.append_attribute("xmlns") = kSvgNamespace;
     root.append_attribute("xmlns:inkscape") = kInkscapeNamespace;
     root.append_attribute("xmlns:sodipodi") = kSodipodiNamespace;
-    root.append_attribute((std::string("xmlns:") + kTagPrefix).c_str()) = svg::kTagNamespace;
-    root.append_attribute((std::string("xmlns:") + kStructurePrefix).c_str()) =
-        svg::kStructureNamespace;
+    root.append_attribute(("xmlns:" + prefixes_.tag).c_str()) = svg::kTagNamespace;
+    root.append_attribute(("xmlns:" + prefixes_.structure).c_str()) = svg::kStructureNamespace;
     root.append_attribute("width") = (width + "pt").c_str();
     root.append_attribute("height") = (height + "pt").c_str();
     root.append_attribute("viewBox") = ("0 0 " + width + " " + height).c_str();
-    const std::string flip = "matrix(1 0 0 -1 0 " + height + ")";
+    const std::string flip = PageFlip(*document);
     for (auto layer = document->layers.rbegin(); layer != document->layers.rend(); ++layer) {
       AddLayer(root, *model_.FindLayer(*layer), flip);
     }
@@ -127,8 +126,8 @@ class Exporter {
     return out.str();
   }
 
- private:
-  void AddLayer(pugi::xml_node parent, const standin::LayerObject& layer, const std::string& flip) {
+  void AddLayer(pugi::xml_node parent, const standin::LayerObject& layer,
+                const std::string& flip) const {
     pugi::xml_node group = parent.append_child("g");
     group.append_attribute(svg::kGroupModeAttribute) = svg::kLayerGroupMode;
     group.append_attribute(svg::kLabelAttribute) = layer.title.c_str();
@@ -139,16 +138,16 @@ class Exporter {
   }
 
   // `ancestorHidden`: an enclosing art object is hidden, which its contents would inherit.
-  void AddArt(pugi::xml_node parent, AIArtHandle handle, bool ancestorHidden) {
+  pugi::xml_node AddArt(pugi::xml_node parent, AIArtHandle handle, bool ancestorHidden) const {
     const standin::ArtObject& art = *model_.FindArt(handle);
     const bool hidden = (art.attributes & kArtHidden) != 0;
     switch (art.type) {
       case kGroupArt: {
         pugi::xml_node group = Element(parent, "g", art, ancestorHidden);
         for (AIArtHandle child : art.children) AddArt(group, child, ancestorHidden || hidden);
-        break;
+        return group;
       }
-      case kCompoundPathArt:
+      case kCompoundPathArt: {
         if (IsPlainCompoundPath(art)) {
           std::string data;
           for (AIArtHandle child : art.children) {
@@ -156,36 +155,36 @@ class Exporter {
             data += (data.empty() ? "" : " ") + Data(part);
           }
           const Outline outline{data, PaintOf(model_.FindArt(art.children.front())->style)};
-          Element(parent, "path", art, ancestorHidden, &outline);
-        } else {
-          pugi::xml_node group = Element(parent, "g", art, ancestorHidden);
-          group.append_attribute(
-              (std::string(kStructurePrefix) + ":" + svg::kArtAttribute).c_str()) =
-              svg::kCompoundPathValue;
-          for (AIArtHandle child : art.children) AddArt(group, child, ancestorHidden || hidden);
+          return Element(parent, "path", art, ancestorHidden, &outline);
         }
-        break;
+        pugi::xml_node group = Element(parent, "g", art, ancestorHidden);
+        group.append_attribute((prefixes_.structure + ":" + svg::kArtAttribute).c_str()) =
+            svg::kCompoundPathValue;
+        for (AIArtHandle child : art.children) AddArt(group, child, ancestorHidden || hidden);
+        return group;
+      }
       case kPathArt: {
         const Outline outline{Data(art), PaintOf(art.style)};
-        Element(parent, "path", art, ancestorHidden, &outline);
-        break;
+        return Element(parent, "path", art, ancestorHidden, &outline);
       }
-      case kTextArt:
-        Element(parent, "text", art, ancestorHidden);
-        break;
+      case kTextArt: {
+        pugi::xml_node text = Element(parent, "text", art, ancestorHidden);
+        AddRuns(text, art);
+        return text;
+      }
       case kPlacedArt:
-        Element(parent, "image", art, ancestorHidden);
-        break;
+        return Element(parent, "image", art, ancestorHidden);
       default:
         throw ExportError(Describe(art) + " is of art type " + std::to_string(art.type) +
                           ", which SVG has no element for");
     }
   }
 
+ private:
   // The element with what every art object carries (id, visibility, lock and tags) and, for a
   // path, its data and paint.
   pugi::xml_node Element(pugi::xml_node parent, const char* name, const standin::ArtObject& art,
-                         bool ancestorHidden, const Outline* outline = nullptr) {
+                         bool ancestorHidden, const Outline* outline = nullptr) const {
     pugi::xml_node element = parent.append_child(name);
     if (HasOwnName(art)) element.append_attribute("id") = art.name.c_str();
     if (outline != nullptr) {
@@ -208,10 +207,42 @@ class Exporter {
         throw ExportError(Describe(art) + " carries the tag \"" + tagName +
                           "\", which is no XML attribute name");
       }
-      element.append_attribute((std::string(kTagPrefix) + ":" + tagName).c_str()) =
-          tag.value.c_str();
+      element.append_attribute((prefixes_.tag + ":" + tagName).c_str()) = tag.value.c_str();
     }
     return element;
+  }
+
+  // A text's first run on the `text` element itself and the others as `tspan`s, in the text's
+  // own space, so that outlining it after the drawing is read back gives the same glyphs.
+  static void AddRuns(pugi::xml_node text, const standin::ArtObject& art) {
+    std::string matrix = "matrix(";
+    for (int i = 0; i < 6; ++i) matrix += Number(art.textMatrix[i]) + (i == 5 ? ")" : " ");
+    text.append_attribute("transform") = matrix.c_str();
+    text.append_attribute("fill") = PaintOf(art.style).fill.c_str();
+    for (const standin::TextRun& run : art.textRuns) {
+      const bool first = &run == &art.textRuns.front();
+      pugi::xml_node span = first ? text : text.append_child("tspan");
+      if (run.start) {
+        span.append_attribute("x") = Number(run.start->x).c_str();
+        span.append_attribute("y") = Number(run.start->y).c_str();
+      }
+      if (run.shift.x != 0) span.append_attribute("dx") = Number(run.shift.x).c_str();
+      if (run.shift.y != 0) span.append_attribute("dy") = Number(run.shift.y).c_str();
+      span.append_attribute("font-family") = run.fontFamily.c_str();
+      span.append_attribute("font-size") = Number(run.fontSize).c_str();
+      span.append_attribute("font-weight") = run.fontWeight;
+      if (run.italic) span.append_attribute("font-style") = "italic";
+      constexpr const char* kAnchors[] = {"start", "middle", "end"};
+      if (run.anchor > 0 && run.anchor < 3) {
+        span.append_attribute("text-anchor") = kAnchors[run.anchor];
+      }
+      span.append_child(pugi::node_pcdata).set_value(run.characters.c_str());
+    }
+  }
+
+  static std::string Number(double value) {
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
   }
 
   std::string Data(const standin::ArtObject& path) const {
@@ -246,26 +277,23 @@ class Exporter {
   }
 
   const standin::DocumentModel& model_;
+  const SvgPrefixes prefixes_;
 };
 
 }  // namespace
 
 std::string ExportDocumentSvg(const standin::DocumentModel& model) {
-  return Exporter(model).Run();
+  return Exporter(model, SvgPrefixes{}).Run();
 }
 
-void WriteDocumentSvg(const standin::DocumentModel& model, const std::string& path) {
-  const std::string text = ExportDocumentSvg(model);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  const auto fail = [&path](int error) {
-    std::string message = "cannot write \"" + path + "\"";
-    if (error != 0) message += ": " + std::string(std::strerror(error));
-    throw ExportError(message);
-  };
-  if (!out) fail(errno);
-  out << text;
-  out.close();
-  if (!out) fail(errno);
+pugi::xml_node AppendArtSvg(pugi::xml_node parent, const standin::DocumentModel& model,
+                            AIArtHandle art, const SvgPrefixes& prefixes) {
+  return Exporter(model, prefixes).AddArt(parent, art, false);
+}
+
+void AppendLayerSvg(pugi::xml_node parent, const standin::DocumentModel& model,
+                    const standin::LayerObject& layer, const SvgPrefixes& prefixes) {
+  Exporter(model, prefixes).AddLayer(parent, layer, PageFlip(*model.Current()));
 }
 
 }  // namespace kwhost

@@ -15,6 +15,8 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_DOCUMENT_EXPORT_H
 #define KERFWORKS_TOOLS_KWHOST_DOCUMENT_EXPORT_H
 
+#include <pugixml.hpp>
+
 #include <stdexcept>
 #include <string>
 
@@ -27,14 +29,33 @@ class ExportError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What SVG says of a path's paint: fill and stroke ("none" or an RGB colour) and the stroke width
+// in points (empty without a stroke).
+struct Paint {
+  std::string fill, stroke, strokeWidth;
+  bool operator==(const Paint&) const = default;
+};
+Paint PaintOf(const AIPathStyle& style);
+
+// The XML prefixes under which art tags and document structure are written.
+struct SvgPrefixes {
+  std::string tag = "kw";
+  std::string structure = "kwsvg";
+};
+
 // The current document as SVG text. Throws ExportError when no document is open, or for art that
 // SVG cannot carry (an art type without an SVG element, a tag name that is no XML name, a
 // coordinate that is not finite), naming the art.
 std::string ExportDocumentSvg(const standin::DocumentModel& model);
 
-// Writes ExportDocumentSvg to `path`, replacing the file. Throws ExportError naming the file when
-// it cannot be written.
-void WriteDocumentSvg(const standin::DocumentModel& model, const std::string& path);
+// Appends the element of `art`, with its contents, to `parent` as ExportDocumentSvg writes it: in
+// page points, y up. Throws ExportError as ExportDocumentSvg does.
+pugi::xml_node AppendArtSvg(pugi::xml_node parent, const standin::DocumentModel& model,
+                            AIArtHandle art, const SvgPrefixes& prefixes);
+
+// Appends the layer group of `layer` of the current document, with its art.
+void AppendLayerSvg(pugi::xml_node parent, const standin::DocumentModel& model,
+                    const standin::LayerObject& layer, const SvgPrefixes& prefixes);
 
 }  // namespace kwhost
 

@@ -1,5 +1,8 @@
 #include "tools/kwhost/drawing_loader.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "standin/scenario/document_builder.h"
 
 namespace kwhost {
@@ -21,6 +24,15 @@ AIPathStyle PathStyle(const svg::Style& style) {
   if (style.stroke.on) {
     out.stroke.color = Rgb(style.stroke);
     out.stroke.width = static_cast<AIReal>(style.strokeWidth);
+    out.stroke.cap = style.lineCap;
+    out.stroke.join = style.lineJoin;
+    out.stroke.miterLimit = static_cast<AIReal>(style.miterLimit);
+    // The host holds six dash lengths; longer patterns keep their first six.
+    const std::size_t dashes = std::min<std::size_t>(style.dashes.size(), 6);
+    out.stroke.dash.length = static_cast<std::int16_t>(dashes);
+    for (std::size_t i = 0; i < dashes; ++i)
+      out.stroke.dash.array[i] = static_cast<AIReal>(style.dashes[i]);
+    out.stroke.dash.offset = static_cast<AIReal>(style.dashOffset);
   }
   return out;
 }
@@ -31,6 +43,7 @@ AIRealPoint Real(const svg::Point& p) {
 
 std::vector<AIPathSegment> Segments(const svg::Subpath& outline) {
   std::vector<AIPathSegment> segments;
+  segments.reserve(outline.anchors.size());
   for (const svg::Anchor& anchor : outline.anchors) {
     AIPathSegment segment{};
     segment.p = Real(anchor.p);
@@ -42,31 +55,52 @@ std::vector<AIPathSegment> Segments(const svg::Subpath& outline) {
   return segments;
 }
 
+std::vector<standin::TextRun> Runs(const svg::Item& text) {
+  std::vector<standin::TextRun> runs;
+  for (const svg::TextSpan& span : text.spans) {
+    standin::TextRun run;
+    run.characters = span.characters;
+    run.fontFamily = span.fontFamily;
+    run.fontSize = span.fontSize;
+    run.fontWeight = span.fontWeight;
+    run.italic = span.italic;
+    if (span.start) run.start = standin::TextPoint{span.start->x, span.start->y};
+    run.shift = {span.shift.x, span.shift.y};
+    run.anchor = span.anchor;
+    runs.push_back(std::move(run));
+  }
+  return runs;
+}
+
 class Loader {
  public:
   Loader(standin::DocumentBuilder& builder, LoadedDrawing& loaded)
       : builder_(builder), loaded_(loaded) {}
 
-  void Add(const svg::Item& item) {
+  // The item's outlines are given up once in the document, so that a large drawing is not held
+  // twice.
+  void Add(svg::Item& item) {
     const std::string name = NameFor(item);
     switch (item.kind) {
       case svg::Item::Kind::kGroup:
         Finish(item, builder_.BeginGroup(name));
-        for (const svg::Item& child : item.children) Add(child);
+        for (svg::Item& child : item.children) Add(child);
         builder_.End();
         break;
       case svg::Item::Kind::kCompoundPath:
         Finish(item, builder_.BeginCompoundPath(name));
-        for (const svg::Item& child : item.children) Add(child);
+        for (svg::Item& child : item.children) Add(child);
         builder_.End();
         break;
       case svg::Item::Kind::kPath:
         Finish(item, builder_.Path(name, Segments(item.outline), item.outline.closed)
                          .Style(PathStyle(item.style)));
+        std::vector<svg::Anchor>().swap(item.outline.anchors);
         ++loaded_.paths;
         break;
       case svg::Item::Kind::kText:
-        Finish(item, builder_.Text(name));
+        Finish(item,
+               builder_.Text(name).Style(PathStyle(item.style)).Runs(Runs(item), item.textMatrix));
         break;
       case svg::Item::Kind::kPlaced:
         Finish(item, builder_.Art(name, kPlacedArt));
@@ -85,6 +119,7 @@ class Loader {
     if (item.locked) art.Locked();
     for (const auto& [name, value] : item.tags) art.Tag(name, value);
     if (!item.id.empty() && !loaded_.byId.contains(item.id)) loaded_.byId[item.id] = art.Handle();
+    if (item.source >= 0) loaded_.sources[art.Handle()] = {item.source, item.copied};
   }
 
   standin::DocumentBuilder& builder_;
@@ -101,17 +136,18 @@ void SelectTree(AIArtHandle art, standin::DocumentModel& model) {
 
 }  // namespace
 
-LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model) {
+LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model) {
   standin::DocumentBuilder builder(model);
   builder.Page(static_cast<AIReal>(drawing.widthPoints), static_cast<AIReal>(drawing.heightPoints));
   LoadedDrawing loaded;
   Loader loader(builder, loaded);
   // The SVG's first layer is painted first, so it is the bottom layer.
-  for (const svg::Layer& layer : drawing.layers) {
+  for (svg::Layer& layer : drawing.layers) {
     builder.Layer(layer.name, !layer.hidden, layer.locked);
-    for (const svg::Item& item : layer.items) loader.Add(item);
+    for (svg::Item& item : layer.items) loader.Add(item);
   }
   builder.CurrentLayer(drawing.layers.front().name);
+  for (AIArtHandle art : model.PaintOrder()) loaded.asLoaded[art] = *model.FindArt(art);
   return loaded;
 }
 

@@ -3,6 +3,7 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_DRAWING_LOADER_H
 #define KERFWORKS_TOOLS_KWHOST_DRAWING_LOADER_H
 
+#include <cstddef>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -21,15 +22,26 @@ class SelectionError : public std::runtime_error {
 // Art of an element without an id is named this prefix and a number.
 inline constexpr char kUnnamedPrefix[] = "#";
 
+// Where a piece of art came from in the SVG file.
+struct ArtSource {
+  std::ptrdiff_t offset = -1;  // svg::Item::source
+  bool copied = false;         // svg::Item::copied
+};
+
 struct LoadedDrawing {
   // The art of every element with an id.
   std::map<std::string, AIArtHandle> byId;
+  // Every art object read from an element of the file.
+  std::map<AIArtHandle, ArtSource> sources;
+  // Every art object as it was loaded, so that a save can tell what the session changed.
+  std::map<AIArtHandle, standin::ArtObject> asLoaded;
   int paths = 0;
 };
 
 // Opens a new document in `model` holding `drawing`; art keeps its SVG id as its name (others get
-// kUnnamedPrefix and a number). The first layer of the drawing becomes the current layer.
-LoadedDrawing LoadDrawing(const svg::Drawing& drawing, standin::DocumentModel& model);
+// kUnnamedPrefix and a number). The first layer of the drawing becomes the current layer. Taken by
+// value: its outlines are freed as they go into the document.
+LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model);
 
 // The art of the element with `id`. Throws SelectionError when no element carries it.
 AIArtHandle ArtWithId(const LoadedDrawing& loaded, const std::string& id);

@@ -38,6 +38,9 @@ EventReport::EventReport(standin::Host& host, std::string activityLog, std::ostr
     : host_(host), activityLog_(std::move(activityLog)), out_(out) {}
 
 void EventReport::PrintNew() {
+  files_.clear();
+  starts_.clear();
+  errorAlerts_.clear();
   PrintAlerts();
   PrintActions();
   PrintActivity();
@@ -51,6 +54,7 @@ void EventReport::PrintAlerts() {
     switch (alert.kind) {
       case standin::Alert::Kind::kError:
         errorAlertShown_ = true;
+        errorAlerts_.push_back(alert.text);
         out_ << "  error alert: " << alert.text << "\n";
         break;
       case standin::Alert::Kind::kMessage:
@@ -72,6 +76,17 @@ void EventReport::PrintActions() {
       for (const auto& param : play.parameters->params) out_ << ", " << Describe(param);
     }
     out_ << "\n";
+    PrintOutcome(play.outcome);
+  }
+}
+
+void EventReport::PrintOutcome(const standin::ActionOutcome& outcome) {
+  for (const std::string& warning : outcome.warnings) out_ << "  host warning: " << warning << "\n";
+  if (outcome.cancelled) {
+    out_ << "  action cancelled in its dialog: nothing changed\n";
+  } else if (outcome.replaced != 0 || outcome.added != 0) {
+    out_ << "  action changed the document: " << outcome.replaced << " replaced, " << outcome.added
+         << " added\n";
   }
 }
 
@@ -86,8 +101,10 @@ void EventReport::PrintActivity() {
     const std::string kind = line.substr(0, space);
     const std::string what = space == std::string::npos ? "" : line.substr(space + 1);
     if (kind == "file") {
+      files_.push_back(what);
       out_ << "  cut file written: " << what << "\n";
     } else if (kind == "start") {
+      starts_.push_back(what);
       out_ << "  process started: " << what << "\n";
     } else if (kind == "shell") {
       out_ << "  document opened: " << what << "\n";

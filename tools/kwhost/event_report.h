@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "standin/core/host.h"
 
@@ -19,10 +20,16 @@ class EventReport {
   // Prints everything that happened since the last call.
   void PrintNew();
   bool ErrorAlertShown() const { return errorAlertShown_; }
+  // What the last PrintNew saw the plug-in do to the system.
+  const std::vector<std::string>& FilesWritten() const { return files_; }
+  const std::vector<std::string>& ProcessesStarted() const { return starts_; }
+  const std::vector<std::string>& ErrorAlerts() const { return errorAlerts_; }
 
  private:
   void PrintAlerts();
   void PrintActions();
+  // What the host's own work behind a play changed, and what it warned of.
+  void PrintOutcome(const standin::ActionOutcome& outcome);
   void PrintActivity();
 
   standin::Host& host_;
@@ -32,6 +39,7 @@ class EventReport {
   std::size_t playsSeen_ = 0;
   std::size_t activityBytesSeen_ = 0;
   bool errorAlertShown_ = false;
+  std::vector<std::string> files_, starts_, errorAlerts_;
 };
 
 // "'xpnd'" for a four-character key.

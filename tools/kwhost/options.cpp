@@ -1,6 +1,7 @@
 #include "tools/kwhost/options.h"
 
 #include <iterator>
+#include <utility>
 
 #include "tools/kwhost/text_parsing.h"
 
@@ -38,6 +39,31 @@ CropMarkEntries ParseCropMarks(const std::string& text) {
   return entries;
 }
 
+OffsetEntries ParseOffsetDialog(const std::string& text) {
+  const auto parts = Split(text, ',');
+  OffsetEntries entries;
+  entries.offset = parts[0];
+  if (!standin::ParseOffsetLength(parts[0])) {
+    throw UsageError("--offset-dialog: the offset must be a length such as 3mm or -2pt, not \"" +
+                     parts[0] + "\"");
+  }
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    const auto limit = ParseWhole<float>(part);
+    if (part == "cancel") {
+      entries.cancel = true;
+    } else if (const auto join = standin::JoinNamed(part)) {
+      entries.join = join;
+    } else if (limit && *limit >= 1 && *limit <= 500) {
+      entries.miterLimit = limit;
+    } else {
+      throw UsageError("--offset-dialog: \"" + part +
+                       "\" is no join (miter, round, bevel), miter limit (1 to 500) or cancel");
+    }
+  }
+  return entries;
+}
+
 bool IsKnown(const std::string& value, std::initializer_list<const char*> names) {
   for (const char* name : names) {
     if (value == name) return true;
@@ -63,6 +89,7 @@ int ModeIndex(const std::string& name) {
 
 Options ParseOptions(const std::vector<std::string>& arguments) {
   Options options;
+  std::optional<OffsetEntries> offsetDialog;  // for the next press of "offset"
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     auto value = [&]() -> const std::string& {
@@ -102,7 +129,10 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
                          "\" (cut, outline-text, outline-stroke, merge, offset, crop-marks, mark, "
                          "redraw)");
       }
-      step(Step::Kind::kPress, button);
+      Step& press = step(Step::Kind::kPress, button);
+      if (button == "offset") press.offsetDialog = std::exchange(offsetDialog, std::nullopt);
+    } else if (argument == "--offset-dialog") {
+      offsetDialog = ParseOffsetDialog(value());
     } else if (argument == "--crop-marks") {
       const std::string& text = value();
       step(Step::Kind::kCropMarks, text).cropMarks = ParseCropMarks(text);
@@ -150,6 +180,18 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       options.pluginPath = value();
     } else if (argument == "--preferences") {
       options.preferencesPath = value();
+    } else if (argument == "--force") {
+      options.force = true;
+    } else if (argument == "--quiet" || argument == "-q") {
+      options.quiet = true;
+    } else if (argument == "--list") {
+      options.list = true;
+    } else if (argument == "--cutter") {
+      options.cutter = value();
+    } else if (argument == "--register-cutter") {
+      options.registerCutter = value();
+    } else if (argument == "--cut-file") {
+      options.cutFileCopy = value();
     } else if (argument == "--host-calls") {
       options.hostCalls = true;
     } else if (argument == "--fail-host-call") {
@@ -170,7 +212,9 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       throw UsageError("one drawing only: \"" + options.drawing + "\" and \"" + argument + "\"");
     }
   }
-  if (options.drawing.empty() && !options.help && !options.version) {
+  if (offsetDialog) throw UsageError("--offset-dialog must come before a --press offset");
+  if (options.drawing.empty() && !options.help && !options.version &&
+      options.registerCutter.empty()) {
     throw UsageError("no drawing given");
   }
   return options;
@@ -192,25 +236,43 @@ steps:
                                      run the crop-marks dialog with these entries, then OK
                                      (or Cancel); TYPE is 0 to 7 (MA-1 .. MB-5)
   --preview FILE.png [--preview-size WxH]
-                                     draw the palette preview into a PNG file
-  --save FILE.svg                    save the document as SVG
+                                     draw the palette preview into a PNG file, at the palette's
+                                     default size unless WxH (pixels, at most 4096 x 4096) is given
+  --offset-dialog VALUE[UNIT][,JOIN][,MITER][,cancel]
+                                     how the next --press offset fills the host's offset
+                                     dialog: the offset (pt, mm, cm, in, pc, px; negative
+                                     shrinks), the join (miter, round, bevel), the miter limit,
+                                     then OK (or Cancel); without it the preset is confirmed
+  --save FILE.svg                    save the drawing with the document's changes
   --help-file                        open the help file (flyout menu)
   --about                            show the about box (flyout menu)
 
 options:
-  --lang en|ja           the user's language (default en)
+  --lang en|ja           the user's language, of the plug-in and of the drawing's <switch>
+                         choices (default en)
   --ruler-origin X,Y     the document's ruler origin in points (default 0,0)
   --host-version N       the drawing application's major version (default 16)
   --plugin PATH          the plug-in module to load (default: the one built with kwhost)
   --preferences FILE     where the host's preferences are kept between runs (default
                          $KWHOST_PREFERENCES, else $XDG_CONFIG_HOME/kerfworks/kwhost-preferences.txt)
+  --force                let --save replace the drawing that was read
+  --quiet, -q            print only warnings and errors
+  --list                 print the layers, ids, paths, stored settings and the registered cutting
+                         application, and run nothing
+  --cutter PROGRAM       use PROGRAM as the cutting application for this run (the registry is
+                         left alone)
+  --register-cutter PROGRAM
+                         register PROGRAM as the cutting application where the plug-in looks for
+                         it, say where, and stop (no drawing needed)
+  --cut-file PATH        after each cut, also copy the cut file to PATH
   --host-calls           print at shut-down how many host calls the session made
   --fail-host-call K[,onward]
                          fail the K-th host call (or every one from the K-th on) with an error
   --help, --version
 
-exit status: 0 done, 1 the plug-in showed an error alert, 2 a usage or input error, 3 the plug-in
-left something behind or misbehaved (listed at shut-down).
+exit status: 0 every step did what was asked; 1 the plug-in showed an error alert or a step could
+not be done (a file not written, a program not started); 2 a usage or input error (nothing runs);
+3 the plug-in left something behind or misbehaved (listed at shut-down).
 )";
 }
 

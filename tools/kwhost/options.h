@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "standin/model/offset_dialog.h"
+
 namespace kwhost {
 
 class UsageError : public std::runtime_error {
@@ -21,6 +23,15 @@ class UsageError : public std::runtime_error {
 struct CropMarkEntries {
   int machineType = 0;
   std::optional<float> w, l, x, y;
+  bool cancel = false;
+};
+
+// The host's offset dialog as the user fills it: the offset as typed ("3mm"), optionally the
+// join and the miter limit, then OK or Cancel.
+struct OffsetEntries {
+  std::string offset;
+  std::optional<standin::OffsetJoin> join;
+  std::optional<float> miterLimit;
   bool cancel = false;
 };
 
@@ -37,9 +48,11 @@ struct Step {
     kAbout
   };
   Kind kind = Kind::kPress;
-  std::string value;                // mode, layer, button, file
-  std::vector<std::string> ids;     // kSelect
-  CropMarkEntries cropMarks;        // kCropMarks
+  std::string value;             // mode, layer, button, file
+  std::vector<std::string> ids;  // kSelect
+  CropMarkEntries cropMarks;     // kCropMarks
+  // kPress of "offset": what the user does in the host's dialog; none: confirms the preset.
+  std::optional<OffsetEntries> offsetDialog;
   std::optional<int> previewWidth;  // kPreview
   std::optional<int> previewHeight;
   // The step as the user wrote it, for the report.
@@ -54,6 +67,12 @@ struct Options {
   std::optional<int> hostVersion;
   std::string pluginPath;                     // empty: the module built beside kwhost
   std::string preferencesPath;                // empty: the default (see preference_file.h)
+  bool force = false;                         // --save may replace the drawing that was read
+  bool quiet = false;                         // only warnings and errors
+  bool list = false;                          // describe the drawing and the settings, run nothing
+  std::string cutter;                         // the cutting application for this run only
+  std::string registerCutter;                 // the cutting application to register for good
+  std::string cutFileCopy;                    // where each cut file is copied after the cut
   bool hostCalls = false;                     // print the number of host calls at shut-down
   std::optional<std::uint64_t> failHostCall;  // the host call to fail, counted from 1
   bool failOnward = false;                    // and every one after it

@@ -133,6 +133,10 @@ void LoadPreferences(const std::string& path, standin::PreferenceStore& store) {
     if (!std::filesystem::exists(path)) return;
     throw PreferenceFileError(path + ": cannot be read");
   }
+  ReadPreferences(in, path, store);
+}
+
+void ReadPreferences(std::istream& in, const std::string& name, standin::PreferenceStore& store) {
   std::string line;
   int number = 0;
   while (std::getline(in, line)) {
@@ -143,7 +147,7 @@ void LoadPreferences(const std::string& path, standin::PreferenceStore& store) {
     std::string section, key;
     if (fields.size() != 4 || !Unescape(fields[0], section) || !Unescape(fields[1], key) ||
         !ParseValue(fields[2], fields[3], value)) {
-      throw PreferenceFileError(path + ": line " + std::to_string(number) + " is not a preference");
+      throw PreferenceFileError(name + ": line " + std::to_string(number) + " is not a preference");
     }
     store.Set(section, key, value);
   }
@@ -157,9 +161,7 @@ void SavePreferences(const std::string& path, const standin::PreferenceStore& st
   const fs::path partial = target.string() + ".partial";
   {
     std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    for (const auto& [key, value] : store.All()) {
-      out << Escape(key.first) << '\t' << Escape(key.second) << '\t' << FormatValue(value) << '\n';
-    }
+    WritePreferences(out, store);
     out.flush();
     if (!out) {
       fs::remove(partial, error);
@@ -170,6 +172,12 @@ void SavePreferences(const std::string& path, const standin::PreferenceStore& st
   if (error) {
     fs::remove(partial, error);
     throw PreferenceFileError(path + ": cannot be written");
+  }
+}
+
+void WritePreferences(std::ostream& out, const standin::PreferenceStore& store) {
+  for (const auto& [key, value] : store.All()) {
+    out << Escape(key.first) << '\t' << Escape(key.second) << '\t' << FormatValue(value) << '\n';
   }
 }
 

@@ -4,6 +4,8 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_PREFERENCE_FILE_H
 #define KERFWORKS_TOOLS_KWHOST_PREFERENCE_FILE_H
 
+#include <istream>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -23,10 +25,14 @@ std::string DefaultPreferencePath();
 // Fills `store` from the file; a missing file is an empty store. Throws PreferenceFileError
 // naming the file and line of anything it cannot read.
 void LoadPreferences(const std::string& path, standin::PreferenceStore& store);
+// The same from a stream; `name` stands for the file in messages.
+void ReadPreferences(std::istream& in, const std::string& name, standin::PreferenceStore& store);
 
 // Writes the whole store, creating the folder; the old file is replaced only once the new one
 // is complete. Throws PreferenceFileError when it cannot be written.
 void SavePreferences(const std::string& path, const standin::PreferenceStore& store);
+// Every key of the store, one line each, in key order.
+void WritePreferences(std::ostream& out, const standin::PreferenceStore& store);
 
 }  // namespace kwhost
 

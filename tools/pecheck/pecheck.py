@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
 """Checks a built plug-in DLL the way the drawing application will meet it.
 
-pecheck.py MODULE --res RESFILE [--machine i386|amd64]
+pecheck.py MODULE --res RESFILE [--machine i386|amd64] [--test-build]
 
 Prints the module's size, machine, exports and imports, then checks: the machine type, that it
 is a DLL exporting exactly "PluginMain" (undecorated), that it imports only system DLLs, that it
 carries every resource of the .res file byte for byte, the property list byte for byte, and the
-string tables the plug-in reads. Exit status 0 when every check passes, 1 otherwise.
+string tables the plug-in reads, and that no test hook is left in it (no name of our environment
+variables, in ASCII or UTF-16; --test-build: a module built for tests, which has them). Exit status 0 when every check passes, 1 otherwise.
 """
 
 import argparse
 import os
+import re
 import struct
 import sys
 
@@ -22,6 +24,8 @@ PLUGIN_NAME = "KerfworksPluginDialog"
 SYSTEM_DLLS = {"kernel32.dll", "advapi32.dll", "shell32.dll", "user32.dll", "msvcrt.dll",
                "ntdll.dll"}
 RT_STRING = 6
+# The environment variables of the test builds' hooks: the deliverable must name none of them.
+HOOK_VARIABLE = re.compile(r"KW_[A-Z][A-Z_]+")
 PROPERTY_LIST_TYPE = "PIPL"
 PROPERTY_LIST_ID = 16000
 ENGLISH = 1033
@@ -85,9 +89,10 @@ class Checker:
             self.failures.append(what)
 
 
-def check(module_path, res_path, machine):
+def check(module_path, res_path, machine, test_build=False):
     with open(module_path, "rb") as f:
-        image = PeImage(f.read())
+        data = f.read()
+    image = PeImage(data)
     with open(res_path, "rb") as f:
         compiled = read_res_file(f.read())
     exports = image.exports()
@@ -105,6 +110,13 @@ def check(module_path, res_path, machine):
     unexpected = [dll for dll in imports if dll.lower() not in SYSTEM_DLLS]
     c.expect(not unexpected, "only system DLLs imported" +
              (" (not: %s)" % " ".join(unexpected) if unexpected else ""))
+
+    hooks = sorted(set(HOOK_VARIABLE.findall(data.decode("latin-1")) +
+                       HOOK_VARIABLE.findall(data.decode("utf-16-le", "replace")) +
+                       HOOK_VARIABLE.findall(data[1:].decode("utf-16-le", "replace"))))
+    if not test_build:
+        c.expect(not hooks, "no test hook variable is named in the module" +
+                 (" (found: %s)" % " ".join(hooks) if hooks else ""))
 
     resources = image.resources()
     missing = [key for key in compiled if resources.get(key) != compiled[key]]
@@ -129,9 +141,11 @@ def main():
     parser.add_argument("module")
     parser.add_argument("--res", required=True, help="the compiled resources to compare with")
     parser.add_argument("--machine", default="i386", choices=sorted(MACHINE_NAMES.values()))
+    parser.add_argument("--test-build", action="store_true",
+                        help="the module is made for tests: its test hooks are expected")
     args = parser.parse_args()
     try:
-        failures = check(args.module, args.res, args.machine)
+        failures = check(args.module, args.res, args.machine, args.test_build)
     except (OSError, FormatError, struct.error, UnicodeDecodeError) as error:
         print("FAIL  cannot read the module: %s" % error)
         return 1

@@ -4,8 +4,10 @@ namespace receiver {
 
 std::string QuoteForMessage(std::string_view text) {
   constexpr std::size_t kLongest = 60;
-  if (text.size() <= kLongest) return "\"" + std::string(text) + "\"";
-  return "\"" + std::string(text.substr(0, kLongest)) + "...\"";
+  std::string quoted = "\"";
+  quoted += text.substr(0, kLongest);
+  quoted += text.size() <= kLongest ? "\"" : "...\"";
+  return quoted;
 }
 
 }  // namespace receiver

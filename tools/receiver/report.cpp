@@ -13,7 +13,10 @@ std::string Preamble(std::string_view filePath, const std::vector<std::string>& 
 
 std::string FormatNumbers(std::initializer_list<double> values) {
   std::string text;
-  for (const double value : values) text += (text.empty() ? "" : " ") + FormatNumber(value);
+  for (const double value : values) {
+    if (!text.empty()) text += ' ';
+    text += FormatNumber(value);
+  }
   return text;
 }
 

@@ -3,7 +3,9 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_SVG_DRAWING_H
 #define KERFWORKS_TOOLS_KWHOST_SVG_DRAWING_H
 
+#include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,23 @@ struct Style {
   Paint fill{true, 0, 0, 0};  // SVG's default: black fill, no stroke
   Paint stroke;
   double strokeWidth = 1;  // points
+  int lineCap = 0;         // butt, round, square
+  int lineJoin = 0;        // miter, round, bevel
+  double miterLimit = 4;
+  std::vector<double> dashes;  // points; empty: solid
+  double dashOffset = 0;       // points
+};
+
+// One run of a text: the characters of a <text> or <tspan> with the font they are set in.
+struct TextSpan {
+  std::string characters;  // UTF-8, white space collapsed as SVG lays it out
+  std::string fontFamily;  // the CSS family list as written ("DejaVu Sans, sans-serif")
+  double fontSize = 16;    // in the text's user units
+  int fontWeight = 400;    // 100..900
+  bool italic = false;
+  std::optional<Point> start;  // absolute x, y in the text's user units; none: after the last run
+  Point shift;                 // dx, dy before the first character
+  int anchor = 0;              // text-anchor of the run's chunk: 0 start, 1 middle, 2 end
 };
 
 struct Item {
@@ -52,6 +71,15 @@ struct Item {
   std::string text;             // kText
   Point origin;                 // kText: the baseline start
   Point lowerLeft, upperRight;  // kPlaced: its bounds
+  // kText: its runs, and the map from the text's user units (y down) to page points (y up):
+  // page = (a*x + c*y + e, b*x + d*y + f).
+  std::vector<TextSpan> spans;
+  double textMatrix[6] = {1, 0, 0, 1, 0, 0};
+  // Byte offset in the SVG file of the element this item was read from (-1: none), so that a
+  // save can write untouched art back as it was.
+  std::ptrdiff_t source = -1;
+  // Made by a <use>: `source` is then the element the copy was made from, shared by every copy.
+  bool copied = false;
 };
 
 struct Layer {
@@ -77,10 +105,33 @@ inline constexpr const char kStructureNamespace[] = "urn:kerfworks:svg";
 inline constexpr const char kArtAttribute[] = "art";
 inline constexpr const char kCompoundPathValue[] = "compound-path";
 
+// Something of the file that was not read, or read but will not be cut, and where it was.
+struct Omission {
+  enum class Kind {
+    kClipPath,
+    kMask,
+    kFilter,
+    kMarker,
+    kImage,
+    kText,
+    kForeignObject,
+    kUnknownElement,
+    kUnreadableColour,
+    kUnreadableValue,
+    kBrokenReference,
+    kUnsupportedSelector,
+    kBrokenPathData,
+  };
+  Kind kind = Kind::kUnknownElement;
+  std::string detail;  // what could not be read, quoted as written; empty when the kind says all
+  int line = 0;
+};
+
 struct Drawing {
   double widthPoints = 0;
   double heightPoints = 0;
   std::vector<Layer> layers;
+  std::vector<Omission> omissions;
 };
 
 }  // namespace svg

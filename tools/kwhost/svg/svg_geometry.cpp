@@ -4,10 +4,15 @@
 #include <2geom/elliptical-arc.h>
 #include <2geom/svg-path-parser.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <string_view>
 
+#include "tools/kwhost/svg/anchor_corner.h"
+#include "tools/kwhost/svg/path_data_parser.h"
+#include "tools/kwhost/svg/svg_element.h"
 #include "tools/kwhost/svg/svg_length.h"
 
 namespace svg {
@@ -18,10 +23,18 @@ struct Cubic {
   Geom::Point p0, c1, c2, p3;
 };
 
-double Attribute(const pugi::xml_node& element, const char* name, double fallback = 0) {
+// Percentages of x, cx, rx, width, ... are of the viewport's width; of y, ... of its height; of r,
+// of its diagonal.
+Axis AxisOf(std::string_view name) {
+  if (name == "r") return Axis::kOther;
+  return name.find_first_of("xw") != std::string_view::npos ? Axis::kWidth : Axis::kHeight;
+}
+
+double Attribute(const pugi::xml_node& element, const char* name, const LengthBasis& basis,
+                 double fallback = 0) {
   const pugi::xml_attribute attribute = element.attribute(name);
   if (!attribute) return fallback;
-  auto value = LengthInUserUnits(attribute.value());
+  auto value = ResolveLength(attribute.value(), AxisOf(name), basis);
   if (!value) {
     throw GeometryError(std::string("the ") + name + " \"" + attribute.value() +
                         "\" is not a length");
@@ -61,11 +74,11 @@ Geom::PathVector Ellipse(double cx, double cy, double rx, double ry) {
   return Geom::PathVector(path);
 }
 
-std::optional<Geom::PathVector> Rect(const pugi::xml_node& element) {
-  const double x = Attribute(element, "x"), y = Attribute(element, "y");
-  const double w = Attribute(element, "width"), h = Attribute(element, "height");
+std::optional<Geom::PathVector> Rect(const pugi::xml_node& element, const LengthBasis& basis) {
+  const double x = Attribute(element, "x", basis), y = Attribute(element, "y", basis);
+  const double w = Attribute(element, "width", basis), h = Attribute(element, "height", basis);
   if (w <= 0 || h <= 0) return std::nullopt;
-  double rx = Attribute(element, "rx", -1), ry = Attribute(element, "ry", -1);
+  double rx = Attribute(element, "rx", basis, -1), ry = Attribute(element, "ry", basis, -1);
   if (rx < 0) rx = ry;
   if (ry < 0) ry = rx;
   rx = std::min(std::max(rx, 0.0), w / 2);
@@ -127,44 +140,41 @@ svg::Point ToPoint(const Geom::Point& p, const Geom::Affine& transform) {
   return {q[Geom::X], q[Geom::Y]};
 }
 
-bool IsCorner(const Anchor& a) {
-  const double ix = a.in.x - a.p.x, iy = a.in.y - a.p.y;
-  const double ox = a.out.x - a.p.x, oy = a.out.y - a.p.y;
-  const double li = std::hypot(ix, iy), lo = std::hypot(ox, oy);
-  if (li < 1e-9 || lo < 1e-9) return true;
-  // Smooth when the handles point in opposite directions along one line.
-  return (ix * ox + iy * oy) / (li * lo) > -1 + 1e-6;
+// A short stretch of path data around `offset`: a long path's data is not worth printing whole.
+std::string Excerpt(std::string_view data, std::size_t offset) {
+  constexpr std::size_t kWhole = 60, kBefore = 40, kAfter = 20;
+  if (data.size() <= kWhole) return std::string(data);
+  const std::size_t from = offset > kBefore ? offset - kBefore : 0;
+  const std::size_t to = std::min(data.size(), offset + kAfter);
+  return (from > 0 ? "..." : "") + std::string(data.substr(from, to - from)) +
+         (to < data.size() ? "..." : "");
 }
 
-}  // namespace
+// "the data" (what is wrong at character N); the data quoted near the error when long.
+std::string DescribeError(std::string_view data, const PathDataError& error) {
+  return "\"" + Excerpt(data, error.offset) + "\" (" + error.message +
+         (error.offset < data.size() ? " at character " + std::to_string(error.offset + 1)
+                                     : std::string(" at the end")) +
+         ")";
+}
 
-std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element) {
-  const std::string name = element.name();
-  if (name == "path") {
-    const char* d = element.attribute("d").value();
-    Geom::PathVector paths;
-    try {
-      paths = Geom::parse_svg_path(d);
-    } catch (const std::exception&) {
-      throw GeometryError(std::string("broken path data \"") + d + "\"");
-    }
-    if (paths.empty()) return std::nullopt;
-    return paths;
-  }
-  if (name == "rect") return Rect(element);
+// The outline of a shape other than `path` in its user units; nullopt when it draws nothing.
+std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element, std::string_view name,
+                                             const LengthBasis& basis) {
+  if (name == "rect") return Rect(element, basis);
   if (name == "circle") {
-    const double r = Attribute(element, "r");
+    const double r = Attribute(element, "r", basis);
     if (r <= 0) return std::nullopt;
-    return Ellipse(Attribute(element, "cx"), Attribute(element, "cy"), r, r);
+    return Ellipse(Attribute(element, "cx", basis), Attribute(element, "cy", basis), r, r);
   }
   if (name == "ellipse") {
-    const double rx = Attribute(element, "rx"), ry = Attribute(element, "ry");
+    const double rx = Attribute(element, "rx", basis), ry = Attribute(element, "ry", basis);
     if (rx <= 0 || ry <= 0) return std::nullopt;
-    return Ellipse(Attribute(element, "cx"), Attribute(element, "cy"), rx, ry);
+    return Ellipse(Attribute(element, "cx", basis), Attribute(element, "cy", basis), rx, ry);
   }
   if (name == "line") {
-    return Polyline({{Attribute(element, "x1"), Attribute(element, "y1")},
-                     {Attribute(element, "x2"), Attribute(element, "y2")}},
+    return Polyline({{Attribute(element, "x1", basis), Attribute(element, "y1", basis)},
+                     {Attribute(element, "x2", basis), Attribute(element, "y2", basis)}},
                     false);
   }
   if (name == "polyline" || name == "polygon") {
@@ -173,6 +183,23 @@ std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element) {
     return Polyline(points, name == "polygon");
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<Subpath> ShapeSubpaths(const pugi::xml_node& element, const LengthBasis& basis,
+                                   const Geom::Affine& transform, std::string& brokenPathData) {
+  brokenPathData.clear();
+  const std::string_view name = LocalName(element);
+  if (name == "path") {
+    const std::string_view data = element.attribute("d").value();
+    PathOutline outline = ParsePathData(data, transform);
+    if (outline.error) brokenPathData = DescribeError(data, *outline.error);
+    return std::move(outline.subpaths);
+  }
+  const std::optional<Geom::PathVector> outline = ShapeOutline(element, name, basis);
+  if (!outline) return {};
+  return ToSubpaths(*outline, transform);
 }
 
 std::vector<Subpath> ToSubpaths(const Geom::PathVector& paths, const Geom::Affine& transform) {

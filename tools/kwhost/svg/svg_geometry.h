@@ -9,9 +9,11 @@
 
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "tools/kwhost/svg/drawing.h"
+#include "tools/kwhost/svg/svg_length.h"
 
 namespace svg {
 
@@ -21,9 +23,12 @@ class GeometryError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The element's outline in its user units; nullopt when the element is no shape or draws nothing
-// (a rect without size, empty path data, ...). Throws GeometryError for unreadable geometry.
-std::optional<Geom::PathVector> ShapeOutline(const pugi::xml_node& element);
+// The element's outline as subpaths mapped through `transform` (see ToSubpaths); empty when the
+// element is no shape or draws nothing (a rect without size, empty path data, ...). Lengths resolve
+// against `basis`. Broken path data draws up to its error, which `brokenPathData` then describes
+// (it is left empty otherwise). Throws GeometryError for other unreadable geometry.
+std::vector<Subpath> ShapeSubpaths(const pugi::xml_node& element, const LengthBasis& basis,
+                                   const Geom::Affine& transform, std::string& brokenPathData);
 
 // One subpath per path, mapped through `transform`: closed paths closed without a duplicated last
 // anchor; lines with their handles on their anchors.

@@ -1,4 +1,5 @@
-// SVG lengths in points: px is 0.75 pt (96 px to the inch), unitless numbers are px.
+// SVG lengths: a number and a unit, kept as written until a viewport and a font size resolve it
+// into user units (px, 96 to the inch, 0.75 pt). Unitless numbers are px.
 #ifndef KERFWORKS_TOOLS_KWHOST_SVG_SVG_LENGTH_H
 #define KERFWORKS_TOOLS_KWHOST_SVG_SVG_LENGTH_H
 
@@ -8,12 +9,35 @@
 
 namespace svg {
 
-// Points for "12", "12px", "3.5mm", "1in", ...; nullopt for anything else (percentages too).
-std::optional<double> LengthInPoints(std::string_view text);
+inline constexpr double kPointsPerUserUnit = 0.75;
 
-// A length in user units (px): "12", "12px", "3mm", ...; nullopt for unknown units and
-// percentages.
-std::optional<double> LengthInUserUnits(std::string_view text);
+struct Length {
+  enum class Unit { kUser, kPercent, kEm, kEx };
+  double value = 0;  // kUser: user units (absolute units already converted); else the number
+  Unit unit = Unit::kUser;
+};
+
+// "12", "12px", "3.5mm", "1in", "2pc", "1Q", "50%", "1.2em", "2ex"; nullopt for anything else.
+std::optional<Length> ParseLength(std::string_view text);
+
+// What relative lengths resolve against, in user units.
+struct LengthBasis {
+  double viewportWidth = 0;
+  double viewportHeight = 0;
+  double fontSize = 16;
+};
+
+// Percentages of a width, a height or of anything else (the viewport's normalised diagonal).
+enum class Axis { kWidth, kHeight, kOther };
+
+double Resolve(const Length& length, Axis axis, const LengthBasis& basis);
+
+// ParseLength then Resolve; nullopt when the text is no length.
+std::optional<double> ResolveLength(std::string_view text, Axis axis, const LengthBasis& basis);
+
+// Points for an absolute length ("12", "12px", "3.5mm", ...); nullopt for anything else
+// (percentages and font-relative units too).
+std::optional<double> LengthInPoints(std::string_view text);
 
 // A plain number ("12", "-1.5e2"), with surrounding blanks; nullopt otherwise.
 std::optional<double> ParseNumber(std::string_view text);

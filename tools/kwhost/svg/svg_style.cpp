@@ -1,122 +1,397 @@
 #include "tools/kwhost/svg/svg_style.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <map>
+#include <cctype>
+#include <cmath>
+#include <string>
 
-#include "tools/kwhost/svg/svg_length.h"
+#include "tools/kwhost/svg/svg_colour.h"
+#include "tools/kwhost/svg/svg_paint.h"
 #include "tools/kwhost/text_parsing.h"
 
 namespace svg {
 namespace {
 
-struct NamedColour {
+enum class Property {
+  kNone,
+  kFill,
+  kStroke,
+  kColor,
+  kStrokeWidth,
+  kLineCap,
+  kLineJoin,
+  kMiterLimit,
+  kDashArray,
+  kDashOffset,
+  kVisibility,
+  kDisplay,
+  kClipPath,
+  kMask,
+  kFilter,
+  kMarker,
+  kMarkerStart,
+  kMarkerMid,
+  kMarkerEnd,
+  kStopColor,
+  kFontFamily,
+  kFontSize,
+  kFontWeight,
+  kFontStyle,
+  kTextAnchor,
+};
+
+struct PropertyName {
   std::string_view name;
-  unsigned rgb;
+  Property property;
 };
 
-constexpr NamedColour kNamedColours[] = {
-    {"black", 0x000000}, {"white", 0xFFFFFF},   {"red", 0xFF0000},     {"lime", 0x00FF00},
-    {"green", 0x008000}, {"blue", 0x0000FF},    {"yellow", 0xFFFF00},  {"cyan", 0x00FFFF},
-    {"aqua", 0x00FFFF},  {"magenta", 0xFF00FF}, {"fuchsia", 0xFF00FF}, {"gray", 0x808080},
-    {"grey", 0x808080},  {"silver", 0xC0C0C0},  {"maroon", 0x800000},  {"navy", 0x000080},
-    {"olive", 0x808000}, {"purple", 0x800080},  {"teal", 0x008080},    {"orange", 0xFFA500},
+constexpr PropertyName kProperties[] = {
+    {"fill", Property::kFill},
+    {"stroke", Property::kStroke},
+    {"color", Property::kColor},
+    {"stroke-width", Property::kStrokeWidth},
+    {"stroke-linecap", Property::kLineCap},
+    {"stroke-linejoin", Property::kLineJoin},
+    {"stroke-miterlimit", Property::kMiterLimit},
+    {"stroke-dasharray", Property::kDashArray},
+    {"stroke-dashoffset", Property::kDashOffset},
+    {"visibility", Property::kVisibility},
+    {"display", Property::kDisplay},
+    {"clip-path", Property::kClipPath},
+    {"mask", Property::kMask},
+    {"filter", Property::kFilter},
+    {"marker", Property::kMarker},
+    {"marker-start", Property::kMarkerStart},
+    {"marker-mid", Property::kMarkerMid},
+    {"marker-end", Property::kMarkerEnd},
+    {"stop-color", Property::kStopColor},
+    {"font-family", Property::kFontFamily},
+    {"font-size", Property::kFontSize},
+    {"font-weight", Property::kFontWeight},
+    {"font-style", Property::kFontStyle},
+    {"text-anchor", Property::kTextAnchor},
 };
 
-Paint FromRgb(unsigned rgb) {
-  return Paint{true, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
-               (rgb & 0xFF) / 255.0};
+Property PropertyNamed(std::string_view name) {
+  for (const PropertyName& entry : kProperties) {
+    if (entry.name == name) return entry.property;
+  }
+  return Property::kNone;
 }
 
-// "rgb(r, g, b)" with numbers 0..255 or percentages, fractions allowed: percentages with enough
-// digits carry a colour exactly.
-std::optional<Paint> RgbFunction(std::string_view text) {
-  text = text.substr(4, text.size() - 5);
-  double channels[3] = {};
-  for (double& channel : channels) {
-    const auto comma = text.find(',');
-    std::string_view component = kwhost::Trim(text.substr(0, comma));
-    const bool percent = component.ends_with('%');
-    if (percent) component.remove_suffix(1);
-    const std::optional<double> value = ParseNumber(component);
-    if (!value) return std::nullopt;
-    channel = std::clamp(percent ? *value / 100 : *value / 255, 0.0, 1.0);
-    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    if (comma == std::string_view::npos && &channel != &channels[2]) return std::nullopt;
+constexpr struct {
+  std::string_view name;
+  double px;
+} kFontSizeKeywords[] = {{"xx-small", 9}, {"x-small", 10}, {"small", 13},   {"medium", 16},
+                         {"large", 18},   {"x-large", 24}, {"xx-large", 32}};
+
+std::optional<double> FontSize(std::string_view value, double parentSize,
+                               const LengthBasis& viewport) {
+  for (const auto& keyword : kFontSizeKeywords) {
+    if (value == keyword.name) return keyword.px;
   }
-  if (!kwhost::Trim(text).empty()) return std::nullopt;
-  return Paint{true, channels[0], channels[1], channels[2]};
+  if (value == "larger") return parentSize * 1.2;
+  if (value == "smaller") return parentSize / 1.2;
+  const auto length = ParseLength(value);
+  if (!length || length->value < 0) return std::nullopt;
+  if (length->unit == Length::Unit::kPercent) return length->value / 100 * parentSize;
+  LengthBasis basis = viewport;
+  basis.fontSize = parentSize;
+  return Resolve(*length, Axis::kOther, basis);
 }
 
-// The element's declarations: presentation attributes first, then `style` wins.
-std::map<std::string, std::string> Declarations(const pugi::xml_node& element) {
-  std::map<std::string, std::string> out;
-  for (const char* property : {"fill", "stroke", "stroke-width", "visibility", "display"}) {
-    if (auto attribute = element.attribute(property))
-      out[property] = kwhost::Trim(attribute.value());
-  }
-  std::string_view style = element.attribute("style").value();
-  while (!style.empty()) {
-    const auto end = style.find(';');
-    const std::string_view declaration = style.substr(0, end);
-    const auto colon = declaration.find(':');
-    if (colon != std::string_view::npos) {
-      out[std::string(kwhost::Trim(declaration.substr(0, colon)))] =
-          std::string(kwhost::Trim(declaration.substr(colon + 1)));
-    }
-    if (end == std::string_view::npos) break;
-    style.remove_prefix(end + 1);
-  }
-  return out;
+std::optional<int> FontWeight(std::string_view value, int parentWeight) {
+  if (value == "normal") return 400;
+  if (value == "bold") return 700;
+  if (value == "bolder") return parentWeight < 400 ? 400 : parentWeight < 600 ? 700 : 900;
+  if (value == "lighter") return parentWeight < 600 ? 100 : parentWeight < 800 ? 400 : 700;
+  const auto number = ParseNumber(value);
+  if (!number || *number < 1 || *number > 1000) return std::nullopt;
+  return std::clamp(static_cast<int>(std::lround(*number / 100)) * 100, 100, 900);
 }
 
-}  // namespace
+std::optional<double> NonNegative(std::optional<double> value) {
+  if (value && *value < 0) return std::nullopt;
+  return value;
+}
 
-std::optional<Paint> ParsePaint(std::string_view text) {
-  text = kwhost::Trim(text);
-  if (text == "none") return Paint{};
-  if (text.size() == 4 && text[0] == '#') {
-    unsigned rgb = 0;
-    for (int i = 1; i < 4; ++i) {
-      unsigned digit = 0;
-      if (std::sscanf(std::string(1, text[i]).c_str(), "%1x", &digit) != 1) return std::nullopt;
-      rgb = (rgb << 8) | (digit * 17);
-    }
-    return FromRgb(rgb);
-  }
-  if (text.size() == 7 && text[0] == '#') {
-    unsigned rgb = 0;
-    if (std::sscanf(std::string(text.substr(1)).c_str(), "%6x", &rgb) != 1) return std::nullopt;
-    return FromRgb(rgb);
-  }
-  if (text.starts_with("rgb(") && text.ends_with(")")) return RgbFunction(text);
-  for (const NamedColour& colour : kNamedColours) {
-    if (text == colour.name) return FromRgb(colour.rgb);
+std::optional<bool> Visibility(std::string_view value) {
+  if (value == "visible") return false;
+  if (value == "hidden" || value == "collapse") return true;
+  return std::nullopt;
+}
+
+std::optional<int> TextAnchor(std::string_view value) {
+  if (value == "start") return 0;
+  if (value == "middle") return 1;
+  if (value == "end") return 2;
+  return std::nullopt;
+}
+
+// The position of `value` in `names`.
+template <std::size_t N>
+std::optional<int> Keyword(std::string_view value, const std::string_view (&names)[N]) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == value) return static_cast<int>(i);
   }
   return std::nullopt;
 }
 
-ComputedStyle ResolveStyle(const pugi::xml_node& element, const ComputedStyle& parent) {
+constexpr std::string_view kLineCaps[] = {"butt", "round", "square"};
+// "miter-clip" and "arcs" are miters that SVG 2 draws differently past the limit.
+constexpr std::string_view kLineJoins[] = {"miter", "round", "bevel", "miter-clip", "arcs"};
+
+std::optional<double> MiterLimit(std::string_view value) {
+  const std::optional<double> limit = ParseNumber(value);
+  if (!limit || *limit < 1) return std::nullopt;
+  return limit;
+}
+
+// The dash lengths; an odd list is repeated to make it even, as SVG draws it, and a list of
+// zeros is solid. Nullopt for a negative or unreadable length.
+std::optional<std::vector<double>> DashArray(std::string_view value, const LengthBasis& basis) {
+  std::vector<double> dashes;
+  if (value == "none") return dashes;
+  std::string list(value);
+  std::replace_if(
+      list.begin(), list.end(),
+      [](char c) { return c == ',' || std::isspace(static_cast<unsigned char>(c)); }, ' ');
+  for (const std::string& part : kwhost::Split(list, ' ')) {
+    if (kwhost::Trim(part).empty()) continue;
+    const std::optional<double> length = ResolveLength(kwhost::Trim(part), Axis::kOther, basis);
+    if (!length || *length < 0) return std::nullopt;
+    dashes.push_back(*length);
+  }
+  if (dashes.size() % 2 == 1) dashes.insert(dashes.end(), dashes.begin(), dashes.end());
+  if (std::all_of(dashes.begin(), dashes.end(), [](double d) { return d == 0; })) dashes.clear();
+  return dashes;
+}
+
+std::string Quoted(std::string_view property, std::string_view value) {
+  return std::string(property) + " \"" + std::string(value) + "\"";
+}
+
+}  // namespace
+
+ComputedStyle Cascade::Resolve(const pugi::xml_node& element, const ComputedStyle& parent,
+                               const LengthBasis& viewport) {
   ComputedStyle style = parent;
-  style.displayNone = false;
-  for (const auto& [property, value] : Declarations(element)) {
-    if (value == "inherit") continue;
-    if (property == "fill") {
-      if (auto paint = ParsePaint(value)) style.fill = *paint;
-    } else if (property == "stroke") {
-      if (auto paint = ParsePaint(value)) style.stroke = *paint;
-    } else if (property == "stroke-width") {
-      if (auto width =
-              ParseNumber(value.ends_with("px") ? value.substr(0, value.size() - 2) : value)) {
-        style.strokeWidth = *width;
-      }
-    } else if (property == "visibility") {
-      style.visibilityHidden = value == "hidden" || value == "collapse";
-    } else if (property == "display") {
-      style.displayNone = value == "none";
+  style.displayNone = style.clipped = style.masked = style.filtered = false;
+  style.stopColor = Paint{true, 0, 0, 0};
+
+  // Lowest first: presentation attributes, sheet rules, style="", then the !important ones.
+  std::vector<Declaration> declarations;
+  for (const pugi::xml_attribute& attribute : element.attributes()) {
+    const std::string_view name = attribute.name();
+    if (PropertyNamed(name) != Property::kNone && name != "marker") {
+      declarations.push_back(Declaration{name, kwhost::Trim(attribute.value()), false});
     }
   }
+  std::vector<const Rule*> rules;
+  if (!sheet_.Empty()) sheet_.Matching(element, rules);
+  std::vector<Declaration> inline_;
+  ParseDeclarations(element.attribute("style").value(), inline_);
+  for (bool important : {false, true}) {
+    for (const Rule* rule : rules) {
+      for (const Declaration& declaration : rule->declarations) {
+        if (declaration.important == important) declarations.push_back(declaration);
+      }
+    }
+    for (const Declaration& declaration : inline_) {
+      if (declaration.important == important) declarations.push_back(declaration);
+    }
+  }
+  // The font size first: ems of the other properties are of the element's own.
+  for (const Declaration& declaration : declarations) {
+    if (PropertyNamed(declaration.property) == Property::kFontSize)
+      Apply(declaration, element, parent, viewport, style);
+  }
+  for (const Declaration& declaration : declarations) {
+    if (PropertyNamed(declaration.property) != Property::kFontSize)
+      Apply(declaration, element, parent, viewport, style);
+  }
+  if (style.fillIsCurrentColor) style.fill = style.color;
+  if (style.strokeIsCurrentColor) style.stroke = style.color;
   return style;
+}
+
+void Cascade::Apply(const Declaration& declaration, const pugi::xml_node& element,
+                    const ComputedStyle& parent, const LengthBasis& viewport,
+                    ComputedStyle& style) {
+  const std::string_view value = declaration.value;
+  const Property property = PropertyNamed(declaration.property);
+  const bool inherit = value == "inherit";
+  // The declared value, or the parent's for `inherit`; an unreadable one is told and ignored.
+  auto take = [&](auto& field, const auto& inherited, const auto& parsed) {
+    if (inherit) {
+      field = inherited;
+    } else if (parsed) {
+      field = *parsed;
+    } else {
+      log_.Add(Omission::Kind::kUnreadableValue, element, Quoted(declaration.property, value));
+    }
+  };
+  switch (property) {
+    case Property::kNone:
+      return;
+    case Property::kFill:
+      ApplyPaint(value, element, parent.fill, parent.fillIsCurrentColor, style, style.fill,
+                 style.fillIsCurrentColor);
+      return;
+    case Property::kStroke:
+      ApplyPaint(value, element, parent.stroke, parent.strokeIsCurrentColor, style, style.stroke,
+                 style.strokeIsCurrentColor);
+      return;
+    case Property::kColor:
+    case Property::kStopColor: {
+      Paint& target = property == Property::kColor ? style.color : style.stopColor;
+      if (inherit || (property == Property::kColor && (value == "currentColor"))) {
+        target = property == Property::kColor ? parent.color : parent.stopColor;
+      } else if (value == "currentColor") {
+        target = style.color;
+      } else if (auto colour = ParseColour(value)) {
+        target = *colour;
+      } else {
+        log_.Add(Omission::Kind::kUnreadableColour, element, "\"" + std::string(value) + "\"");
+      }
+      return;
+    }
+    case Property::kStrokeWidth: {
+      LengthBasis basis = viewport;
+      basis.fontSize = style.fontSize;
+      take(style.strokeWidth, parent.strokeWidth,
+           NonNegative(ResolveLength(value, Axis::kOther, basis)));
+      return;
+    }
+    case Property::kLineCap:
+      take(style.lineCap, parent.lineCap, Keyword(value, kLineCaps));
+      return;
+    case Property::kLineJoin: {
+      std::optional<int> join = Keyword(value, kLineJoins);
+      if (join && *join > 2) join = 0;
+      take(style.lineJoin, parent.lineJoin, join);
+      return;
+    }
+    case Property::kMiterLimit:
+      take(style.miterLimit, parent.miterLimit, MiterLimit(value));
+      return;
+    case Property::kDashArray: {
+      LengthBasis basis = viewport;
+      basis.fontSize = style.fontSize;
+      take(style.dashes, parent.dashes, DashArray(value, basis));
+      return;
+    }
+    case Property::kDashOffset: {
+      LengthBasis basis = viewport;
+      basis.fontSize = style.fontSize;
+      take(style.dashOffset, parent.dashOffset, ResolveLength(value, Axis::kOther, basis));
+      return;
+    }
+    case Property::kVisibility:
+      take(style.visibilityHidden, parent.visibilityHidden, Visibility(value));
+      return;
+    case Property::kDisplay:
+      style.displayNone = inherit ? parent.displayNone : value == "none";
+      return;
+    case Property::kClipPath:
+      style.clipped = inherit ? parent.clipped : value != "none";
+      return;
+    case Property::kMask:
+      style.masked = inherit ? parent.masked : value != "none";
+      return;
+    case Property::kFilter:
+      style.filtered = inherit ? parent.filtered : value != "none";
+      return;
+    case Property::kMarker:
+    case Property::kMarkerStart:
+    case Property::kMarkerMid:
+    case Property::kMarkerEnd: {
+      const int bits = property == Property::kMarker        ? 7
+                       : property == Property::kMarkerStart ? 1
+                       : property == Property::kMarkerMid   ? 2
+                                                            : 4;
+      const int on = inherit ? parent.markers & bits : value != "none" ? bits : 0;
+      style.markers = (style.markers & ~bits) | on;
+      return;
+    }
+    case Property::kFontFamily:
+      style.fontFamily = inherit ? parent.fontFamily : value;
+      return;
+    case Property::kFontSize:
+      take(style.fontSize, parent.fontSize, FontSize(value, parent.fontSize, viewport));
+      return;
+    case Property::kFontWeight:
+      take(style.fontWeight, parent.fontWeight, FontWeight(value, parent.fontWeight));
+      return;
+    case Property::kFontStyle:
+      style.italic = inherit ? parent.italic : value == "italic" || value.starts_with("oblique");
+      return;
+    case Property::kTextAnchor:
+      take(style.textAnchor, parent.textAnchor, TextAnchor(value));
+      return;
+  }
+}
+
+void Cascade::ApplyPaint(std::string_view value, const pugi::xml_node& element,
+                         const Paint& inherited, bool inheritedCurrent, const ComputedStyle& style,
+                         Paint& paint, bool& isCurrentColor) {
+  if (value == "inherit") {
+    paint = inherited;
+    isCurrentColor = inheritedCurrent;
+    return;
+  }
+  const std::optional<PaintSpec> spec = ParsePaint(value);
+  if (!spec) {
+    const bool reference = value.starts_with("url(");
+    log_.Add(reference ? Omission::Kind::kBrokenReference : Omission::Kind::kUnreadableColour,
+             element, "\"" + std::string(value) + "\"");
+    return;
+  }
+  isCurrentColor = false;
+  if (!spec->server.empty()) {
+    const pugi::xml_node server = ids_.Find(spec->server);
+    const std::string_view kind = LocalName(server);
+    if (kind == "linearGradient" || kind == "radialGradient" || kind == "pattern" ||
+        kind == "meshgradient" || kind == "hatch") {
+      paint = ServerColour(server);
+      return;
+    }
+    if (!spec->fallbackGiven) {
+      log_.Add(Omission::Kind::kBrokenReference, element, "\"" + std::string(value) + "\"");
+    }
+  }
+  switch (spec->kind) {
+    case PaintSpec::Kind::kNone:
+      paint = Paint{};
+      return;
+    case PaintSpec::Kind::kColour:
+      paint = spec->colour;
+      return;
+    case PaintSpec::Kind::kCurrentColor:
+      isCurrentColor = true;
+      return;
+    case PaintSpec::Kind::kContextFill:
+      paint = style.contextFill;
+      return;
+    case PaintSpec::Kind::kContextStroke:
+      paint = style.contextStroke;
+      return;
+  }
+}
+
+Paint Cascade::ServerColour(const pugi::xml_node& server) {
+  // Gradients may take their stops from another through href; a few steps bound a cycle.
+  pugi::xml_node gradient = server;
+  for (int step = 0; step < 8 && gradient; ++step) {
+    for (const pugi::xml_node& child : gradient.children()) {
+      if (IsSvgElement(child) && LocalName(child) == "stop") {
+        return Resolve(child, ComputedStyle{}, LengthBasis{}).stopColor;
+      }
+    }
+    const auto next = LocalReference(Href(gradient));
+    gradient = next ? ids_.Find(*next) : pugi::xml_node();
+  }
+  return Paint{true, 0, 0, 0};
 }
 
 }  // namespace svg

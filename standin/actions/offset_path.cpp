@@ -1,0 +1,69 @@
+#include "standin/actions/offset_path.h"
+
+#include <algorithm>
+
+#include "standin/actions/shapes_in_document.h"
+#include "standin/core/host.h"
+
+namespace standin {
+namespace {
+
+OffsetSettings Preset(const ActionPlay& play) {
+  OffsetSettings settings;
+  if (const ActionParam* offset = play.Find(FourCharCode("ofst"))) settings.offset = offset->real;
+  if (const ActionParam* join = play.Find(FourCharCode("jntp"))) {
+    const auto named = JoinNamed(join->name);
+    settings.join = named ? *named : static_cast<OffsetJoin>(std::clamp(join->number, 0, 2));
+  }
+  if (const ActionParam* limit = play.Find(FourCharCode("mitr"))) settings.miterLimit = limit->real;
+  return settings;
+}
+
+ClipperLib::JoinType JoinOf(OffsetJoin join) {
+  switch (join) {
+    case OffsetJoin::kRound:
+      return ClipperLib::jtRound;
+    // The library has no bevel; its square join cuts the corner off at the offset distance.
+    case OffsetJoin::kBevel:
+      return ClipperLib::jtSquare;
+    case OffsetJoin::kMiter:
+      break;
+  }
+  return ClipperLib::jtMiter;
+}
+
+}  // namespace
+
+ClipperLib::Paths OffsetArea(const ClipperLib::Paths& area, const OffsetSettings& settings) {
+  ClipperLib::ClipperOffset offset(settings.miterLimit, kFlatness * kGridPerPoint);
+  offset.AddPaths(area, JoinOf(settings.join), ClipperLib::etClosedPolygon);
+  ClipperLib::PolyTree tree;
+  offset.Execute(tree, settings.offset * kGridPerPoint);
+  return AllPolygons(tree);
+}
+
+AIErr OffsetPathAction::Play(ActionPlay& play, Host& host) const {
+  DocumentModel& model = host.Documents();
+  if (model.Current() == nullptr) return kNoDocumentErr;
+  std::optional<OffsetSettings> settings = Preset(play);
+  if (play.dialogStatus == kActionDialogOn) settings = AskOffset(host.Dialogs(), *settings);
+  if (!settings) {
+    play.outcome.cancelled = true;
+    return kNoErr;
+  }
+  for (AIArtHandle art : SelectedShapes(model)) {
+    ArtObject& object = *model.FindArt(art);
+    const ClipperLib::Paths area = FilledArea(FlattenArt(model, art), object.style.evenodd != 0);
+    AIPathStyle style = object.style;
+    style.evenodd = 0;
+    if (PlaceShape(model, OffsetArea(area, *settings), style, {kPlaceBelow, art}) == nullptr) {
+      continue;
+    }
+    ++play.outcome.added;
+    object.attributes &= ~kArtSelected;
+    for (AIArtHandle part : object.children) model.FindArt(part)->attributes &= ~kArtSelected;
+  }
+  return kNoErr;
+}
+
+}  // namespace standin
