@@ -19,6 +19,10 @@ int32_t ChosenEntryIndex(ADMItemRef item) {
   return entry == nullptr ? -1 : sADMEntry->GetIndex(entry);
 }
 
+SPPluginRef DialogPlugin(ADMDialogRef dialog) {
+  return dialog == nullptr ? nullptr : sADMDialog->GetPluginRef(dialog);
+}
+
 void InvalidateItem(ADMDialogRef dialog, int32_t itemId) {
   if (dialog == nullptr) return;
   if (ADMItemRef item = sADMDialog->GetItem(dialog, itemId); item != nullptr) {
@@ -32,8 +36,7 @@ void KW_API FlyoutNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
     const int32_t index = ChosenEntryIndex(item);
     const ADMDialogRef dialog = sADMItem->GetDialog(item);
     // Without its dialog or plug-in (a host call failed) the choice cannot be acted on.
-    if (dialog == nullptr) return kNoErr;
-    const SPPluginRef pluginRef = sADMDialog->GetPluginRef(dialog);
+    const SPPluginRef pluginRef = DialogPlugin(dialog);
     if (pluginRef == nullptr) return kNoErr;
     switch (index) {
       case kFlyoutCropMarks:

@@ -15,8 +15,10 @@ bool AllocatesBlock(const SuiteCall& call) {
 // What gives back something the plug-in held, or hands it to the host for good without a result
 // to tell of a failure (a dialog's icon): the host never refuses it.
 bool GivesBack(const SuiteCall& call) {
-  const std::string_view function = call.function;
+  std::string_view function = call.function;
   if (function == "SetIcon") return true;
+  // Some suites prefix their functions' names: AIDeleteActionParamValue.
+  if (function.starts_with("AI")) function.remove_prefix(2);
   for (std::string_view prefix : {"Release", "Free", "Dispose", "Destroy", "Delete", "PopApp"}) {
     if (function.starts_with(prefix)) return true;
   }
