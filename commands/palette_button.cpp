@@ -46,12 +46,13 @@ void RunButtonCommand(int32_t itemId, SPPluginRef pluginRef, ADMDialogRef dialog
 
 void KW_API PaletteButtonNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   const ADMDialogRef dialog = sADMItem->GetDialog(item);
-  const SPPluginRef pluginRef = sADMDialog->GetPluginRef(dialog);
+  const SPPluginRef pluginRef = DialogPlugin(dialog);
   const ai::AppContext context(pluginRef);
   // A command's host error must not cross into the host.
   GuardExceptions([&] {
     sADMItem->DefaultNotify(item, notifier);
-    if (IsUserChange(notifier)) {
+    // Without its dialog or plug-in (a host call failed) the press cannot be acted on.
+    if (IsUserChange(notifier) && pluginRef != nullptr) {
       RunButtonCommand(sADMItem->GetID(item), pluginRef, dialog);
     }
     return kNoErr;

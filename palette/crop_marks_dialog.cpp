@@ -61,10 +61,11 @@ ASErr KW_API CropMarksDialogInit(ADMDialogRef dialog) {
     gCropMarksWorkingCopy = gCropMarkSettings;
     if (ADMItemRef popup = sADMDialog->GetItem(dialog, kCropMachineTypePopup); popup != nullptr) {
       sADMItem->SetNotifyProc(popup, &MachineTypeNotifyProc);
-      const ADMListRef list = sADMItem->GetList(popup);
-      sADMList->SetMenuID(list, kMachineTypeMenuId);
-      const ADMEntryRef entry = sADMList->IndexEntry(list, gCropMarksWorkingCopy.machineType);
-      if (entry != nullptr) sADMEntry->Select(entry, 1);
+      if (const ADMListRef list = sADMItem->GetList(popup); list != nullptr) {
+        sADMList->SetMenuID(list, kMachineTypeMenuId);
+        const ADMEntryRef entry = sADMList->IndexEntry(list, gCropMarksWorkingCopy.machineType);
+        if (entry != nullptr) sADMEntry->Select(entry, 1);
+      }
     }
     for (const LengthField& field : kLengthFields) {
       const ADMItemRef item = sADMDialog->GetItem(dialog, field.itemId);
@@ -93,16 +94,19 @@ void KW_API MachineTypeNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   gCropMarksWorkingCopy = MachineTypeTable[row];
   gCropMarksWorkingCopy.machineType = row;
   const ADMDialogRef dialog = sADMItem->GetDialog(item);
+  if (dialog == nullptr) return;
   InvalidateItem(dialog, kCropPictureItem);
   ShowWorkingLengths(dialog);
 }
 
 void KW_API CropMarksOkNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
   const ADMDialogRef dialog = sADMItem->GetDialog(item);
-  const ai::AppContext context(sADMDialog->GetPluginRef(dialog));
+  const SPPluginRef pluginRef = DialogPlugin(dialog);
+  const ai::AppContext context(pluginRef);
   GuardExceptions([&] {
     sADMItem->DefaultNotify(item, notifier);
-    if (!IsUserChange(notifier) || sADMItem->GetID(item) != kCropOkButton) {
+    // Without its dialog (a host call failed) the fields cannot be read: the settings stay.
+    if (pluginRef == nullptr || !IsUserChange(notifier) || sADMItem->GetID(item) != kCropOkButton) {
       return kNoErr;
     }
     for (const LengthField& field : kLengthFields) {
@@ -122,7 +126,8 @@ void KW_API CropMarksOkNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void KW_API CropMarksPictureDrawProc(ADMItemRef item, ADMDrawerRef drawer) {
-  const SPPluginRef pluginRef = sADMDialog->GetPluginRef(sADMItem->GetDialog(item));
+  const SPPluginRef pluginRef = DialogPlugin(sADMItem->GetDialog(item));
+  if (pluginRef == nullptr) return;
   ASRect bounds{};
   sADMDrawer->GetBoundsRect(drawer, &bounds);
   sADMDrawer->DrawResPictureCentered(

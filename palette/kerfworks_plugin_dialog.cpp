@@ -35,7 +35,7 @@ int32_t Height(const ASRect& r) {
 
 }  // namespace
 
-KerfworksPluginDialog::KerfworksPluginDialog(SPPluginRef pluginRef) {
+KerfworksPluginDialog::KerfworksPluginDialog(SPPluginRef pluginRef) : pluginRef_(pluginRef) {
   Create(pluginRef, kPaletteDialogName, kPaletteDialogId, kADMTabbedResizingFloatingDialogStyle, 0);
 }
 
@@ -46,7 +46,7 @@ KerfworksPluginDialog::~KerfworksPluginDialog() {
 
 ASErr KerfworksPluginDialog::Init() {
   const ASErr result = BaseADMDialog::Init();
-  const SPPluginRef pluginRef = GetPluginRef();
+  const SPPluginRef pluginRef = pluginRef_;
   {
     const ai::AppContext context(pluginRef);
     LoadSettings();
@@ -63,7 +63,9 @@ ASErr KerfworksPluginDialog::Init() {
 void KerfworksPluginDialog::WireItems(SPPluginRef pluginRef) {
   if (ADMItemRef flyout = GetItem(kADMMenuItemID); flyout != nullptr) {
     sADMItem->SetNotifyProc(flyout, &FlyoutNotifyProc);
-    sADMList->SetMenuID(sADMItem->GetList(flyout), kFlyoutMenuId);
+    if (ADMListRef list = sADMItem->GetList(flyout); list != nullptr) {
+      sADMList->SetMenuID(list, kFlyoutMenuId);
+    }
     sADMItem->SetTrackProc(flyout, &DefaultItemTrackProc);
   }
   if (ADMItemRef redraw = GetItem(kRedrawButton); redraw != nullptr) {
@@ -87,10 +89,11 @@ void KerfworksPluginDialog::WireItems(SPPluginRef pluginRef) {
   }
   if (ADMItemRef popup = GetItem(kOutputModePopup); popup != nullptr) {
     sADMItem->SetNotifyProc(popup, &OutputModeNotifyProc);
-    const ADMListRef list = sADMItem->GetList(popup);
-    sADMList->SetMenuID(list, kOutputModeMenuId);
-    if (ADMEntryRef entry = sADMList->IndexEntry(list, OutputModeFromFlags()); entry != nullptr) {
-      sADMEntry->Select(entry, 1);
+    if (const ADMListRef list = sADMItem->GetList(popup); list != nullptr) {
+      sADMList->SetMenuID(list, kOutputModeMenuId);
+      if (ADMEntryRef entry = sADMList->IndexEntry(list, OutputModeFromFlags()); entry != nullptr) {
+        sADMEntry->Select(entry, 1);
+      }
     }
   }
 }
@@ -129,8 +132,8 @@ void KerfworksPluginDialog::Place() {
 
 void KerfworksPluginDialog::SetPaletteIcons(SPPluginRef pluginRef) {
   for (int32_t state = 0; state <= 1; ++state) {
-    sADMDialog->SetIcon(GetDialogRef(), state,
-                        sADMIcon->GetFromResource(pluginRef, nullptr, kPaletteIconPicture, 0));
+    const ADMIconRef icon = sADMIcon->GetFromResource(pluginRef, nullptr, kPaletteIconPicture, 0);
+    if (icon != nullptr) sADMDialog->SetIcon(GetDialogRef(), state, icon);
   }
 }
 

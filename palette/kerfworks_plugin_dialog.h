@@ -33,6 +33,8 @@ class KerfworksPluginDialog : public BaseADMDialog {
   void Place();
   void SetPaletteIcons(SPPluginRef pluginRef);
 
+  // Kept from creation: asking the host for it again can fail, and a null one reaches every call.
+  SPPluginRef pluginRef_;
   KerfworksPluginDialog** ownerSlot_ = nullptr;
 };
 

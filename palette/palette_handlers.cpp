@@ -19,7 +19,12 @@ int32_t ChosenEntryIndex(ADMItemRef item) {
   return entry == nullptr ? -1 : sADMEntry->GetIndex(entry);
 }
 
+SPPluginRef DialogPlugin(ADMDialogRef dialog) {
+  return dialog == nullptr ? nullptr : sADMDialog->GetPluginRef(dialog);
+}
+
 void InvalidateItem(ADMDialogRef dialog, int32_t itemId) {
+  if (dialog == nullptr) return;
   if (ADMItemRef item = sADMDialog->GetItem(dialog, itemId); item != nullptr) {
     sADMItem->Invalidate(item);
   }
@@ -30,7 +35,9 @@ void KW_API FlyoutNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return kNoErr;
     const int32_t index = ChosenEntryIndex(item);
     const ADMDialogRef dialog = sADMItem->GetDialog(item);
-    const SPPluginRef pluginRef = sADMDialog->GetPluginRef(dialog);
+    // Without its dialog or plug-in (a host call failed) the choice cannot be acted on.
+    const SPPluginRef pluginRef = DialogPlugin(dialog);
+    if (pluginRef == nullptr) return kNoErr;
     switch (index) {
       case kFlyoutCropMarks:
         RunCropMarksDialog(pluginRef);

@@ -121,6 +121,8 @@ ASErr KerfworksPluginDialogPlugin::OnShutdown(SPMessageData* message) {
   message->globals = nullptr;
   // Without the application-shutdown notification the palette would outlive the suites it needs
   // to save its settings and to give its dialog back.
-  if (palette != nullptr) DeletePalette();
+  // After a failed reload the suites are gone; the palette cannot be given back without them.
+  if (palette != nullptr && !HoldsSuites()) CreateSuiteSet();
+  if (palette != nullptr && HoldsSuites()) DeletePalette();
   return Plugin::OnShutdown(message);
 }

@@ -46,6 +46,8 @@ extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* sel
       data->globals = plugin;
       result = GuardExceptions([&] { return plugin->OnStartup(data); });
       if (result != kNoErr) {
+        // No shut-down follows a failed start-up: what it acquired is given back here.
+        GuardExceptions([&] { return plugin->OnShutdown(data); });
         delete plugin;
         data->globals = plugin = nullptr;
       }

@@ -13,14 +13,26 @@ namespace standin {
 
 inline constexpr ASErr kInjectedFailureErr = KW_FOUR_CHAR('F', 'A', 'I', 'L');
 
+// One suite function, as the records name it: "Suite::Function".
+struct SuiteCall {
+  const char* suite;
+  const char* function;
+  std::string Name() const { return std::string(suite) + "::" + function; }
+};
+
 class CallGate {
  public:
   // Counts the call and returns 0, or the injected code when this call is to fail.
-  ASErr Enter(const char* suite, const char* function);
+  ASErr Enter(const SuiteCall& call);
 
   // Makes call number k (1-based, counted from now on) fail with `code`; with `onward`, every
   // call from k on fails.
   void FailCall(std::uint64_t k, ASErr code = kInjectedFailureErr, bool onward = false);
+  // Whether injected failures are those the host really answers: a failed block allocation
+  // answers kOutOfMemoryErr instead of the injected code, and what gives something back (a
+  // release, free, disposal, destruction, context pop) does not fail. (Functions that hand back a
+  // handle answer null whenever they fail.)
+  void AnswerAsHost(bool asHost) { answerAsHost_ = asHost; }
   void ClearFailure();
 
   std::uint64_t Count() const { return count_; }
@@ -35,6 +47,7 @@ class CallGate {
   std::uint64_t failAt_ = 0;  // absolute call number; 0: none
   bool failOnward_ = false;
   ASErr failCode_ = kInjectedFailureErr;
+  bool answerAsHost_ = false;
   std::vector<std::string> log_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 #include "standin/core/environment.h"
@@ -34,7 +35,47 @@ class CallScope {
   int& depth_;
 };
 
+bool Is(const char* text, const char* expected) {
+  return text != nullptr && std::strcmp(text, expected) == 0;
+}
+
+bool Running(PluginState state) {
+  return state == PluginState::kStarted || state == PluginState::kApplicationStarted;
+}
+
+// Whether the host would send this message in `state`.
+bool Expected(PluginState state, const char* caller, const char* selector) {
+  if (Is(caller, hostapi::kSPInterfaceCaller) && Is(selector, hostapi::kSPStartupSelector)) {
+    return state == PluginState::kNotLoaded;
+  }
+  if (Is(caller, hostapi::kSPAccessCaller) && Is(selector, hostapi::kSPReloadSelector)) {
+    return state == PluginState::kUnloaded;
+  }
+  return Running(state);
+}
+
 }  // namespace
+
+const char* PluginStateName(PluginState state) {
+  switch (state) {
+    case PluginState::kNotLoaded:
+      return "not loaded";
+    case PluginState::kStarted:
+      return "started";
+    case PluginState::kApplicationStarted:
+      return "application started";
+    case PluginState::kUnloaded:
+      return "unloaded";
+    case PluginState::kShutDown:
+      return "shut down";
+  }
+  return "unknown";
+}
+
+std::string MisbehaviourRecord::ToString() const {
+  return "call #" + std::to_string(callNumber) + " " + call + " (" + PluginStateName(state) +
+         "): " + what;
+}
 
 void ReportUnimplemented(const char* function) {
   Host::Current().RecordMisbehaviour(function, "not implemented by the stand-in host");
@@ -45,7 +86,9 @@ ASErr KW_API ReservedSlot() {
   return kUnimplementedErr;
 }
 
-Host::Host(HostOptions options) : options_(std::move(options)) {
+Host::Host(HostOptions options)
+    : options_(std::move(options)),
+      state_(options_.modulePath.empty() ? PluginState::kStarted : PluginState::kNotLoaded) {
   if (gCurrent != nullptr) throw std::logic_error("only one stand-in host at a time");
   RegisterSuites(suites_);
   dialogs_ = std::make_unique<DialogSystem>(*this);
@@ -82,12 +125,39 @@ ASErr Host::Send(const char* caller, const char* selector, SPMessageData* messag
   message->globals = globals_;
   message->basicSuite = BasicSuite();
   if (!module_) throw std::logic_error("the stand-in host was made without a plug-in module");
+  const std::string name =
+      std::string(caller == nullptr ? "" : caller) + "/" + (selector == nullptr ? "" : selector);
+  if (!Expected(state_, caller, selector)) {
+    RecordMisbehaviour(name, "the host would not send this message now");
+  }
+  const bool interface = Is(caller, hostapi::kSPInterfaceCaller);
+  const bool access = Is(caller, hostapi::kSPAccessCaller);
+  if (interface && Is(selector, hostapi::kSPStartupSelector)) state_ = PluginState::kStarted;
+  if (access && Is(selector, hostapi::kSPReloadSelector)) state_ = stateBeforeUnload_;
+  if (Is(caller, hostapi::kAINotifierCaller) && state_ == PluginState::kStarted &&
+      Is(reinterpret_cast<AINotifierMessage*>(message)->notifierType,
+         hostapi::kAIApplicationStartedNotifier)) {
+    state_ = PluginState::kApplicationStarted;
+  }
   ASErr result;
   {
     CallScope scope(callDepth_);
     result = module_->Entry()(caller, selector, message);
   }
   globals_ = message->globals;
+  // A plug-in that fails to start is let go of at once.
+  if (interface && Is(selector, hostapi::kSPStartupSelector) && result != kNoErr) {
+    state_ = PluginState::kNotLoaded;
+  }
+  // A plug-in that fails to reload stays unloaded: the host may try again.
+  if (access && Is(selector, hostapi::kSPReloadSelector) && result != kNoErr) {
+    state_ = PluginState::kUnloaded;
+  }
+  if (interface && Is(selector, hostapi::kSPShutdownSelector)) state_ = PluginState::kShutDown;
+  if (access && Is(selector, hostapi::kSPUnloadSelector)) {
+    stateBeforeUnload_ = state_;
+    state_ = PluginState::kUnloaded;
+  }
   return result;
 }
 
@@ -139,15 +209,26 @@ void Host::AsHostCall(const std::function<void()>& body) {
   body();
 }
 
-ASErr Host::Enter(const char* suite, const char* function) {
-  if (callDepth_ == 0) {
-    RecordMisbehaviour(std::string(suite) + "::" + function, "called outside any host call");
+ASErr Host::Enter(const SuiteCall& call) {
+  const ASErr result = gate_.Enter(call);
+  if (callDepth_ == 0) RecordMisbehaviour(call, "called outside any host call");
+  if (state_ == PluginState::kNotLoaded) RecordMisbehaviour(call, "called before start-up");
+  if (state_ == PluginState::kShutDown) RecordMisbehaviour(call, "called after shut-down");
+  if (state_ == PluginState::kUnloaded) RecordMisbehaviour(call, "called while unloaded");
+  if (std::strcmp(call.suite, kSPBasicSuiteName) != 0 && !suites_.HoldsAny(call.suite)) {
+    RecordMisbehaviour(call, "called through a suite it has not acquired or has released");
   }
-  return gate_.Enter(suite, function);
+  return result;
 }
 
 void Host::RecordMisbehaviour(const std::string& call, const std::string& what) {
-  misbehaviour_.push_back(call + ": " + what);
+  misbehaviour_.push_back({gate_.Count(), call, state_, what});
+}
+
+std::vector<std::string> Host::Misbehaviour() const {
+  std::vector<std::string> lines;
+  for (const MisbehaviourRecord& record : misbehaviour_) lines.push_back(record.ToString());
+  return lines;
 }
 
 void Host::AddLeftoverSource(std::function<void(std::vector<std::string>&)> source) {
@@ -168,7 +249,9 @@ std::vector<std::string> Host::Leftovers() const {
     out.push_back("plug-in accesses not released: " + std::to_string(app_.accessHolds));
   }
   for (const auto& source : leftoverSources_) source(out);
-  for (const std::string& entry : misbehaviour_) out.push_back("misbehaviour: " + entry);
+  for (const MisbehaviourRecord& record : misbehaviour_) {
+    out.push_back("misbehaviour: " + record.ToString());
+  }
   return out;
 }
 

@@ -28,6 +28,20 @@ enum class Language : std::uint16_t;
 class DialogSystem;
 struct MenuModel;
 
+// Where the plug-in is in its life, as the host sees it.
+enum class PluginState { kNotLoaded, kStarted, kApplicationStarted, kUnloaded, kShutDown };
+const char* PluginStateName(PluginState state);
+
+// One thing the plug-in (or a message sent against the rules) did wrong.
+struct MisbehaviourRecord {
+  std::uint64_t callNumber;  // the host call being made, or the last one before (0: none yet)
+  std::string call;          // "Suite::Function", or the message "caller/selector"
+  PluginState state;
+  std::string what;
+  // "call #N Suite::Function (state): what"
+  std::string ToString() const;
+};
+
 struct HostOptions {
   // Empty: no module is loaded, for tests that link plug-in code directly and call it themselves.
   std::string modulePath = KW_PLUGIN_MODULE_PATH;
@@ -48,6 +62,8 @@ class Host {
 
   // --- Messages to the plug-in -------------------------------------------------------------
   // Sends one message; the record's leading fields are filled in here. Returns the plug-in's code.
+  // A message the host would not send in the plug-in's state is sent, and recorded as
+  // misbehaviour. Start-up, shut-down, unload, reload and application started move the state on.
   ASErr Send(const char* caller, const char* selector, SPMessageData* message);
   ASErr Send(const char* caller, const char* selector);
   ASErr Startup();
@@ -71,15 +87,25 @@ class Host {
   // made from inside count as made within a host call.
   void AsHostCall(const std::function<void()>& body);
   bool InHostCall() const { return callDepth_ > 0; }
+  // A host without a module stands for a started plug-in: the test plays it.
+  PluginState State() const { return state_; }
 
   // --- Bookkeeping ----------------------------------------------------------------------------
-  // The counting point of every suite function; records a call made outside any host call.
-  ASErr Enter(const char* suite, const char* function);
+  // The counting point of every suite function (see KW_SUITE_CALL): records a call made outside
+  // any host call, before start-up or after shut-down, or through a suite the plug-in does not
+  // hold. Returns the injected failure, if any.
+  ASErr Enter(const SuiteCall& call);
   CallGate& Gate() { return gate_; }
   BlockHeap& Blocks() { return blocks_; }
   SuiteRegistry& Suites() { return suites_; }
+  // Recorded against the current call number and state.
   void RecordMisbehaviour(const std::string& call, const std::string& what);
-  const std::vector<std::string>& Misbehaviour() const { return misbehaviour_; }
+  void RecordMisbehaviour(const SuiteCall& call, const std::string& what) {
+    RecordMisbehaviour(call.Name(), what);
+  }
+  const std::vector<MisbehaviourRecord>& MisbehaviourRecords() const { return misbehaviour_; }
+  // The records, one readable line each.
+  std::vector<std::string> Misbehaviour() const;
   // Registers a model's contribution to Leftovers.
   void AddLeftoverSource(std::function<void(std::vector<std::string>&)> source);
   // Everything the plug-in left behind (blocks, suites, contexts, strings, lists, ...) and every
@@ -114,26 +140,16 @@ class Host {
   AppState app_;
   DocumentModel documents_;
   PreferenceStore preferences_;
-  std::vector<std::string> misbehaviour_;
+  std::vector<MisbehaviourRecord> misbehaviour_;
   std::vector<std::function<void(std::vector<std::string>&)>> leftoverSources_;
   std::unique_ptr<DialogSystem> dialogs_;
   std::unique_ptr<MenuModel> menus_;
   void* globals_ = nullptr;
   int callDepth_ = 0;
+  PluginState state_;
+  PluginState stateBeforeUnload_ = PluginState::kStarted;
   bool clockSet_ = false;
 };
-
-// Gate for suite functions returning an error code: `KW_GATE("AI Art Suite", "GetArtType");`
-#define KW_GATE(suite, function)                                                               \
-  do {                                                                                         \
-    if (ASErr kwGateErr = ::standin::Host::Current().Enter(suite, function)) return kwGateErr; \
-  } while (0)
-
-// Gate for suite functions returning something else: returns `fallback` on an injected failure.
-#define KW_GATE_OR(suite, function, fallback)                                         \
-  do {                                                                                \
-    if (::standin::Host::Current().Enter(suite, function) != kNoErr) return fallback; \
-  } while (0)
 
 }  // namespace standin
 

@@ -1,5 +1,7 @@
 #include "standin/core/suite_registry.h"
 
+#include <cstdint>
+
 namespace standin {
 
 void SuiteRegistry::Add(const std::string& name, std::int32_t version, const void* table) {
@@ -34,6 +36,11 @@ bool SuiteRegistry::Has(const std::string& name, std::int32_t version) const {
 int SuiteRegistry::HoldCount(const std::string& name, std::int32_t version) const {
   auto it = holds_.find({name, version});
   return it == holds_.end() ? 0 : it->second;
+}
+
+bool SuiteRegistry::HoldsAny(const std::string& name) const {
+  const auto it = holds_.lower_bound({name, INT32_MIN});
+  return it != holds_.end() && it->first.first == name;
 }
 
 std::vector<std::string> SuiteRegistry::Held() const {

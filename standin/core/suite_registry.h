@@ -13,6 +13,9 @@
 
 namespace standin {
 
+// The suite every message hands over, held without being acquired.
+inline constexpr char kSPBasicSuiteName[] = "SP Basic Suite";
+
 class SuiteRegistry {
  public:
   void Add(const std::string& name, std::int32_t version, const void* table);
@@ -29,6 +32,8 @@ class SuiteRegistry {
 
   bool Has(const std::string& name, std::int32_t version) const;
   int HoldCount(const std::string& name, std::int32_t version) const;
+  // Whether any version of `name` is held.
+  bool HoldsAny(const std::string& name) const;
   // (name, version) pairs in the order of their first successful acquisition.
   const std::vector<std::pair<std::string, std::int32_t>>& AcquisitionOrder() const {
     return order_;

@@ -162,7 +162,7 @@ ADMIconRef DialogSystem::NewIcon(int resourceId, const char* name, int index) {
   return icons_.Add(std::move(icon));
 }
 
-void DialogSystem::DestroyIcon(ADMIconRef ref, const std::string& call) {
+void DialogSystem::DestroyIcon(ADMIconRef ref, const SuiteCall& call) {
   IconRecord* icon = Icon(ref, call);
   if (icon == nullptr) return;
   if (icon->owner != nullptr) {
@@ -173,7 +173,7 @@ void DialogSystem::DestroyIcon(ADMIconRef ref, const std::string& call) {
 }
 
 void DialogSystem::SetDialogIcon(ADMDialogRef dialogRef, std::int32_t state, ADMIconRef iconRef,
-                                 const std::string& call) {
+                                 const SuiteCall& call) {
   DialogRecord* dialog = Dialog(dialogRef, call);
   IconRecord* icon = Icon(iconRef, call);
   if (dialog == nullptr || icon == nullptr) return;

@@ -38,7 +38,7 @@ const DialogResourceSource* DialogSystem::Resources() {
 }
 
 template <typename H, typename T>
-T* DialogSystem::Lookup(HandleTable<H, T>& table, H handle, const std::string& call,
+T* DialogSystem::Lookup(HandleTable<H, T>& table, H handle, const SuiteCall& call,
                         const char* what) {
   switch (table.State(handle)) {
     case HandleState::kLive:
@@ -54,34 +54,34 @@ T* DialogSystem::Lookup(HandleTable<H, T>& table, H handle, const std::string& c
   return nullptr;
 }
 
-DialogRecord* DialogSystem::Dialog(ADMDialogRef dialog, const std::string& call) {
+DialogRecord* DialogSystem::Dialog(ADMDialogRef dialog, const SuiteCall& call) {
   return Lookup(dialogs_, dialog, call, "dialog");
 }
-ItemRecord* DialogSystem::Item(ADMItemRef item, const std::string& call) {
+ItemRecord* DialogSystem::Item(ADMItemRef item, const SuiteCall& call) {
   return Lookup(items_, item, call, "item");
 }
-ListRecord* DialogSystem::List(ADMListRef list, const std::string& call) {
+ListRecord* DialogSystem::List(ADMListRef list, const SuiteCall& call) {
   return Lookup(lists_, list, call, "list");
 }
-EntryRecord* DialogSystem::Entry(ADMEntryRef entry, const std::string& call) {
+EntryRecord* DialogSystem::Entry(ADMEntryRef entry, const SuiteCall& call) {
   return Lookup(entries_, entry, call, "list entry");
 }
-IconRecord* DialogSystem::Icon(ADMIconRef icon, const std::string& call) {
+IconRecord* DialogSystem::Icon(ADMIconRef icon, const SuiteCall& call) {
   return Lookup(icons_, icon, call, "icon");
 }
-AdmNotifierRecord* DialogSystem::Notifier(ADMNotifierRef notifier, const std::string& call) {
+AdmNotifierRecord* DialogSystem::Notifier(ADMNotifierRef notifier, const SuiteCall& call) {
   return Lookup(notifiers_, notifier, call, "notifier");
 }
-TrackerRecord* DialogSystem::Tracker(ADMTrackerRef tracker, const std::string& call) {
+TrackerRecord* DialogSystem::Tracker(ADMTrackerRef tracker, const SuiteCall& call) {
   return Lookup(trackers_, tracker, call, "tracker");
 }
-DrawerRecord* DialogSystem::Drawer(ADMDrawerRef drawer, const std::string& call) {
+DrawerRecord* DialogSystem::Drawer(ADMDrawerRef drawer, const SuiteCall& call) {
   return Lookup(drawers_, drawer, call, "drawer");
 }
 
 // --- Dialogs ---------------------------------------------------------------------------------
 
-ADMDialogRef DialogSystem::Build(const DialogRequest& request, const std::string& call) {
+ADMDialogRef DialogSystem::Build(const DialogRequest& request, const SuiteCall& call) {
   if (request.plugin != host_.PluginRef()) {
     host_.RecordMisbehaviour(call, "passed an unknown plug-in reference");
     return nullptr;
@@ -144,7 +144,7 @@ void DialogSystem::AddItem(ADMDialogRef dialog, DialogRecord& record, ItemRecord
   record.items.push_back(ref);
 }
 
-ADMDialogRef DialogSystem::Create(const DialogRequest& request, const std::string& call) {
+ADMDialogRef DialogSystem::Create(const DialogRequest& request, const SuiteCall& call) {
   const ADMDialogRef ref = Build(request, call);
   if (ref == nullptr || request.init == nullptr) return ref;
   ASErr result = kNoErr;
@@ -156,7 +156,7 @@ ADMDialogRef DialogSystem::Create(const DialogRequest& request, const std::strin
   return ref;
 }
 
-std::int32_t DialogSystem::RunModal(DialogRequest request, const std::string& call) {
+std::int32_t DialogSystem::RunModal(DialogRequest request, const SuiteCall& call) {
   request.modal = true;
   const ADMDialogRef ref = Create(request, call);
   if (ref == nullptr) return -1;
@@ -228,7 +228,7 @@ void DialogSystem::RunScript(ADMDialogRef ref, ModalRun& run) {
   }
 }
 
-void DialogSystem::Destroy(ADMDialogRef ref, const std::string& call) {
+void DialogSystem::Destroy(ADMDialogRef ref, const SuiteCall& call) {
   DialogRecord* dialog = Dialog(ref, call);
   if (dialog == nullptr) return;
   if (dialog->destroying) {
@@ -260,7 +260,7 @@ void DialogSystem::Dispose(ADMDialogRef ref) {
   dialogs_.Dispose(ref);
 }
 
-void DialogSystem::EndModal(ADMDialogRef ref, std::int32_t itemId, const std::string& call) {
+void DialogSystem::EndModal(ADMDialogRef ref, std::int32_t itemId, const SuiteCall& call) {
   DialogRecord* dialog = Dialog(ref, call);
   if (dialog == nullptr) return;
   if (!dialog->modal) {
@@ -291,7 +291,7 @@ void DialogSystem::ClearList(ListRecord& list) {
   list.entries.clear();
 }
 
-void DialogSystem::FillList(ADMListRef ref, int menuId, const std::string& call) {
+void DialogSystem::FillList(ADMListRef ref, int menuId, const SuiteCall& call) {
   ListRecord* list = List(ref, call);
   if (list == nullptr) return;
   const DialogResourceSource* resources = Resources();

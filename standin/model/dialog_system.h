@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "standin/core/call_gate.h"
 #include "standin/core/handle_table.h"
 #include "standin/model/dialog_records.h"
 #include "standin/model/dialog_resources.h"
@@ -78,14 +79,14 @@ class DialogSystem {
   const DialogResourceSource* Resources();
 
   // --- Lookups -------------------------------------------------------------------------------
-  DialogRecord* Dialog(ADMDialogRef dialog, const std::string& call);
-  ItemRecord* Item(ADMItemRef item, const std::string& call);
-  ListRecord* List(ADMListRef list, const std::string& call);
-  EntryRecord* Entry(ADMEntryRef entry, const std::string& call);
-  IconRecord* Icon(ADMIconRef icon, const std::string& call);
-  AdmNotifierRecord* Notifier(ADMNotifierRef notifier, const std::string& call);
-  TrackerRecord* Tracker(ADMTrackerRef tracker, const std::string& call);
-  DrawerRecord* Drawer(ADMDrawerRef drawer, const std::string& call);
+  DialogRecord* Dialog(ADMDialogRef dialog, const SuiteCall& call);
+  ItemRecord* Item(ADMItemRef item, const SuiteCall& call);
+  ListRecord* List(ADMListRef list, const SuiteCall& call);
+  EntryRecord* Entry(ADMEntryRef entry, const SuiteCall& call);
+  IconRecord* Icon(ADMIconRef icon, const SuiteCall& call);
+  AdmNotifierRecord* Notifier(ADMNotifierRef notifier, const SuiteCall& call);
+  TrackerRecord* Tracker(ADMTrackerRef tracker, const SuiteCall& call);
+  DrawerRecord* Drawer(ADMDrawerRef drawer, const SuiteCall& call);
   // Quiet lookups for the user side: null unless live.
   const DialogRecord* FindDialog(ADMDialogRef dialog) const { return dialogs_.Find(dialog); }
   ItemRecord* FindItem(ADMItemRef item) const { return items_.Find(item); }
@@ -95,12 +96,12 @@ class DialogSystem {
 
   // --- Dialogs -------------------------------------------------------------------------------
   // A non-modal dialog, or null when it cannot be built or its init callback fails.
-  ADMDialogRef Create(const DialogRequest& request, const std::string& call);
+  ADMDialogRef Create(const DialogRequest& request, const SuiteCall& call);
   // Builds, initialises and runs a modal dialog by the next queued script; -1 when it cannot run.
-  std::int32_t RunModal(DialogRequest request, const std::string& call);
+  std::int32_t RunModal(DialogRequest request, const SuiteCall& call);
   // Runs the destroy callback, then destroys the dialog with its items, lists and icons.
-  void Destroy(ADMDialogRef dialog, const std::string& call);
-  void EndModal(ADMDialogRef dialog, std::int32_t itemId, const std::string& call);
+  void Destroy(ADMDialogRef dialog, const SuiteCall& call);
+  void EndModal(ADMDialogRef dialog, std::int32_t itemId, const SuiteCall& call);
   // Every dialog destroyed so far, as the host found it when it began destroying it: what the
   // plug-in had left installed then (its destroy callback ran next, if one was left).
   const std::vector<DialogRecord>& DestroyedDialogs() const { return destroyed_; }
@@ -110,7 +111,7 @@ class DialogSystem {
 
   // --- Items and lists -----------------------------------------------------------------------
   // Replaces the list's entries with those of menu resource `menuId`.
-  void FillList(ADMListRef list, int menuId, const std::string& call);
+  void FillList(ADMListRef list, int menuId, const SuiteCall& call);
   // Selecting an entry of a list makes it the only chosen one.
   void SelectEntry(ADMEntryRef entry, bool select);
   ADMEntryRef ActiveEntry(const ListRecord& list) const;
@@ -134,14 +135,16 @@ class DialogSystem {
   // --- Icons ---------------------------------------------------------------------------------
   // Null when the plug-in has no such picture.
   ADMIconRef NewIcon(int resourceId, const char* name, int index);
-  void DestroyIcon(ADMIconRef icon, const std::string& call);
+  void DestroyIcon(ADMIconRef icon, const SuiteCall& call);
   void SetDialogIcon(ADMDialogRef dialog, std::int32_t state, ADMIconRef icon,
-                     const std::string& call);
+                     const SuiteCall& call);
 
   // --- Modal scripts -------------------------------------------------------------------------
   // Each modal run takes the next script; with none left it presses Cancel.
   void QueueModalScript(ModalScript script);
   const std::vector<ModalRun>& ModalRuns() const { return modalRuns_; }
+  // Drops the scripts no modal run took, for a test whose dialog may rightly not have opened.
+  void DropUnusedScripts() { scripts_.clear(); }
   // For the dialogs the host shows itself (those of its actions): the next script, none when
   // none is left, and the run once it has ended.
   std::optional<ModalScript> TakeModalScript();
@@ -154,8 +157,8 @@ class DialogSystem {
 
  private:
   template <typename H, typename T>
-  T* Lookup(HandleTable<H, T>& table, H handle, const std::string& call, const char* what);
-  ADMDialogRef Build(const DialogRequest& request, const std::string& call);
+  T* Lookup(HandleTable<H, T>& table, H handle, const SuiteCall& call, const char* what);
+  ADMDialogRef Build(const DialogRequest& request, const SuiteCall& call);
   void AddItem(ADMDialogRef dialog, DialogRecord& record, ItemRecord item);
   void ClearList(ListRecord& list);
   void Dispose(ADMDialogRef dialog);

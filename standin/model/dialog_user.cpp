@@ -25,14 +25,16 @@ const ItemRecord* DialogUser::Item(ADMDialogRef dialog, int id) const {
 
 std::vector<std::string> DialogUser::EntryTexts(const ItemRecord& item) const {
   std::vector<std::string> out;
-  ListRecord* list = item.list == nullptr ? nullptr : system_.List(item.list, "user");
+  ListRecord* list =
+      item.list == nullptr ? nullptr : system_.List(item.list, SuiteCall{"user", "list"});
   if (list == nullptr) return out;
   for (ADMEntryRef entry : list->entries) out.push_back(system_.FindEntry(entry)->text);
   return out;
 }
 
 std::optional<int> DialogUser::ActiveIndex(const ItemRecord& item) const {
-  ListRecord* list = item.list == nullptr ? nullptr : system_.List(item.list, "user");
+  ListRecord* list =
+      item.list == nullptr ? nullptr : system_.List(item.list, SuiteCall{"user", "list"});
   if (list == nullptr) return std::nullopt;
   const ADMEntryRef active = system_.ActiveEntry(*list);
   if (active == nullptr) return std::nullopt;
@@ -71,7 +73,8 @@ bool DialogUser::Press(ADMDialogRef dialog, int itemId) {
 bool DialogUser::Pick(ADMDialogRef dialog, int itemId, int index) {
   ItemRecord* item = ActionItem(dialog, itemId);
   if (item == nullptr) return false;
-  ListRecord* list = item->list == nullptr ? nullptr : system_.List(item->list, "user");
+  ListRecord* list =
+      item->list == nullptr ? nullptr : system_.List(item->list, SuiteCall{"user", "list"});
   if (list == nullptr) return Fail("item " + std::to_string(itemId) + " has no list");
   if (index < 0 || index >= static_cast<int>(list->entries.size())) {
     return Fail("item " + std::to_string(itemId) + " has no entry " + std::to_string(index));
@@ -106,7 +109,7 @@ bool DialogUser::SetText(ADMDialogRef dialog, int itemId, const std::string& tex
 }
 
 bool DialogUser::Resize(ADMDialogRef dialog, int width, int height) {
-  DialogRecord* record = system_.Dialog(dialog, "user resize");
+  DialogRecord* record = system_.Dialog(dialog, SuiteCall{"user", "resize"});
   if (record == nullptr) return Fail("the dialog does not exist");
   const SizeConstraints& size = record->size;
   if (width < size.minWidth || height < size.minHeight || width > size.maxWidth ||
@@ -128,12 +131,12 @@ bool DialogUser::Resize(ADMDialogRef dialog, int width, int height) {
 
 bool DialogUser::Close(ADMDialogRef dialog) {
   if (system_.FindDialog(dialog) == nullptr) return Fail("the dialog does not exist");
-  system_.Destroy(dialog, "user close");
+  system_.Destroy(dialog, SuiteCall{"user", "close"});
   return true;
 }
 
 bool DialogUser::SetVisible(ADMDialogRef dialog, bool visible) {
-  DialogRecord* record = system_.Dialog(dialog, "user show");
+  DialogRecord* record = system_.Dialog(dialog, SuiteCall{"user", "show"});
   if (record == nullptr) return Fail("the dialog does not exist");
   record->visible = visible;
   return true;

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
 #include "standin/core/stub.h"
 #include "standin/resources/resources.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -22,7 +22,7 @@ void CopyCut(const std::string& text, char* buffer, int32_t capacity) {
 // Entry `index` of list `listId` is the string resource listId + index, in the user's language.
 ASErr KW_API GetIndexedString(SPPluginRef plugin, int32_t listId, int32_t index, char* buffer,
                               int32_t capacity) {
-  KW_GATE(kSuite, "GetIndexedString");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (buffer == nullptr || capacity <= 0) {
     host.RecordMisbehaviour("ADM Basic Suite::GetIndexedString", "no buffer");
@@ -41,7 +41,7 @@ ASErr KW_API GetIndexedString(SPPluginRef plugin, int32_t listId, int32_t index,
 }
 
 void KW_API Beep() {
-  KW_GATE_OR(kSuite, "Beep", );
+  KW_SUITE_CALL_OR();
 }
 
 void RecordAlert(const char* function, Alert::Kind kind, const char* title, const char* text) {
@@ -54,17 +54,17 @@ void RecordAlert(const char* function, Alert::Kind kind, const char* title, cons
 }
 
 void KW_API MessageAlert(const char* text) {
-  KW_GATE_OR(kSuite, "MessageAlert", );
+  KW_SUITE_CALL_OR();
   RecordAlert("MessageAlert", Alert::Kind::kMessage, nullptr, text);
 }
 
 void KW_API ErrorAlert(const char* text) {
-  KW_GATE_OR(kSuite, "ErrorAlert", );
+  KW_SUITE_CALL_OR();
   RecordAlert("ErrorAlert", Alert::Kind::kError, nullptr, text);
 }
 
 void KW_API GetPaletteLayoutBounds(ASRect* bounds) {
-  KW_GATE_OR(kSuite, "GetPaletteLayoutBounds", );
+  KW_SUITE_CALL_OR();
   if (bounds == nullptr) {
     Host::Current().RecordMisbehaviour("ADM Basic Suite::GetPaletteLayoutBounds", "no rectangle");
     return;
@@ -73,7 +73,7 @@ void KW_API GetPaletteLayoutBounds(ASRect* bounds) {
 }
 
 void KW_API AboutBox(SPPluginRef plugin, const char* title, const char* text) {
-  KW_GATE_OR(kSuite, "AboutBox", );
+  KW_SUITE_CALL_OR();
   if (plugin != Host::Current().PluginRef()) {
     Host::Current().RecordMisbehaviour("ADM Basic Suite::AboutBox", "unknown plug-in reference");
     return;

@@ -12,8 +12,7 @@ constexpr char kSuite[] = kADMDialogGroupSuite;
 // A dialog in no group answers an empty name and code 0.
 ASErr KW_API GetDialogGroupInfo(ADMDialogRef dialog, const char** groupName,
                                 int32_t* positionCode) {
-  KW_GATE(kSuite, "GetDialogGroupInfo");
-  const std::string call = SuiteCall(kSuite, "GetDialogGroupInfo");
+  KW_SUITE_CALL();
   const DialogRecord* record = Host::Current().Dialogs().Dialog(dialog, call);
   if (record == nullptr) return kBadParameterErr;
   if (!NonNull(groupName, call, "group name pointer") ||
@@ -27,8 +26,7 @@ ASErr KW_API GetDialogGroupInfo(ADMDialogRef dialog, const char** groupName,
 }
 
 ASErr KW_API SetDialogGroupInfo(ADMDialogRef dialog, const char* groupName, int32_t positionCode) {
-  KW_GATE(kSuite, "SetDialogGroupInfo");
-  const std::string call = SuiteCall(kSuite, "SetDialogGroupInfo");
+  KW_SUITE_CALL();
   DialogRecord* record = Host::Current().Dialogs().Dialog(dialog, call);
   if (record == nullptr || !NonNull(groupName, call, "group name")) return kBadParameterErr;
   record->dockGroup = groupName;

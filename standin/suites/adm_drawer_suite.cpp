@@ -10,8 +10,8 @@ namespace {
 
 constexpr char kSuite[] = kADMDrawerSuite;
 
-DrawerRecord* Find(ADMDrawerRef drawer, const char* function) {
-  return Host::Current().Dialogs().Drawer(drawer, SuiteCall(kSuite, function));
+DrawerRecord* Find(ADMDrawerRef drawer, const SuiteCall& call) {
+  return Host::Current().Dialogs().Drawer(drawer, call);
 }
 
 void Record(DrawerRecord& drawer, DrawOpKind kind, ASRect rect = {}) {
@@ -19,55 +19,54 @@ void Record(DrawerRecord& drawer, DrawOpKind kind, ASRect rect = {}) {
 }
 
 void KW_API GetBoundsRect(ADMDrawerRef drawer, ASRect* bounds) {
-  KW_GATE_OR(kSuite, "GetBoundsRect", );
-  const DrawerRecord* record = Find(drawer, "GetBoundsRect");
-  if (record != nullptr && NonNull(bounds, SuiteCall(kSuite, "GetBoundsRect"), "rectangle")) {
+  KW_SUITE_CALL_OR();
+  const DrawerRecord* record = Find(drawer, call);
+  if (record != nullptr && NonNull(bounds, call, "rectangle")) {
     *bounds = record->bounds;
   }
 }
 
 void KW_API SetADMColor(ADMDrawerRef drawer, int32_t color) {
-  KW_GATE_OR(kSuite, "SetADMColor", );
-  DrawerRecord* record = Find(drawer, "SetADMColor");
+  KW_SUITE_CALL_OR();
+  DrawerRecord* record = Find(drawer, call);
   if (record == nullptr) return;
   record->color = AdmColor(color);
   Record(*record, DrawOpKind::kSetColor);
 }
 
 void KW_API SetRGBColor(ADMDrawerRef drawer, const ADMRGBColor* color) {
-  KW_GATE_OR(kSuite, "SetRGBColor", );
-  DrawerRecord* record = Find(drawer, "SetRGBColor");
-  if (record == nullptr || !NonNull(color, SuiteCall(kSuite, "SetRGBColor"), "colour")) return;
+  KW_SUITE_CALL_OR();
+  DrawerRecord* record = Find(drawer, call);
+  if (record == nullptr || !NonNull(color, call, "colour")) return;
   record->color = RgbColor(color->red, color->green, color->blue);
   Record(*record, DrawOpKind::kSetColor);
 }
 
-void DrawRect(ADMDrawerRef drawer, const ASRect* rect, const char* function, DrawOpKind kind) {
-  DrawerRecord* record = Find(drawer, function);
-  if (record != nullptr && NonNull(rect, SuiteCall(kSuite, function), "rectangle")) {
+void DrawRect(ADMDrawerRef drawer, const ASRect* rect, const SuiteCall& call, DrawOpKind kind) {
+  DrawerRecord* record = Find(drawer, call);
+  if (record != nullptr && NonNull(rect, call, "rectangle")) {
     Record(*record, kind, *rect);
   }
 }
 
 void KW_API FillRect(ADMDrawerRef drawer, const ASRect* rect) {
-  KW_GATE_OR(kSuite, "FillRect", );
-  DrawRect(drawer, rect, "FillRect", DrawOpKind::kFillRect);
+  KW_SUITE_CALL_OR();
+  DrawRect(drawer, rect, call, DrawOpKind::kFillRect);
 }
 
 void KW_API FrameRect(ADMDrawerRef drawer, const ASRect* rect) {
-  KW_GATE_OR(kSuite, "FrameRect", );
-  DrawRect(drawer, rect, "FrameRect", DrawOpKind::kFrameRect);
+  KW_SUITE_CALL_OR();
+  DrawRect(drawer, rect, call, DrawOpKind::kFrameRect);
 }
 
 void KW_API FillOval(ADMDrawerRef drawer, const ASRect* rect) {
-  KW_GATE_OR(kSuite, "FillOval", );
-  DrawRect(drawer, rect, "FillOval", DrawOpKind::kFillOval);
+  KW_SUITE_CALL_OR();
+  DrawRect(drawer, rect, call, DrawOpKind::kFillOval);
 }
 
 void KW_API FramePolygon(ADMDrawerRef drawer, const ASPoint* points, int32_t count) {
-  KW_GATE_OR(kSuite, "FramePolygon", );
-  const std::string call = SuiteCall(kSuite, "FramePolygon");
-  DrawerRecord* record = Find(drawer, "FramePolygon");
+  KW_SUITE_CALL_OR();
+  DrawerRecord* record = Find(drawer, call);
   if (record == nullptr) return;
   if (count < 0 || (count > 0 && !NonNull(points, call, "point array"))) {
     if (count < 0) Host::Current().RecordMisbehaviour(call, "passed a negative point count");
@@ -79,10 +78,9 @@ void KW_API FramePolygon(ADMDrawerRef drawer, const ASPoint* points, int32_t cou
 
 void KW_API DrawResPictureCentered(ADMDrawerRef drawer, SPPluginRef plugin, int32_t pictureId,
                                    const ASRect* rect) {
-  KW_GATE_OR(kSuite, "DrawResPictureCentered", );
-  const std::string call = SuiteCall(kSuite, "DrawResPictureCentered");
+  KW_SUITE_CALL_OR();
   Host& host = Host::Current();
-  DrawerRecord* record = Find(drawer, "DrawResPictureCentered");
+  DrawerRecord* record = Find(drawer, call);
   if (record == nullptr || !NonNull(rect, call, "rectangle")) return;
   if (plugin != host.PluginRef()) {
     host.RecordMisbehaviour(call, "passed an unknown plug-in reference");

@@ -9,38 +9,38 @@ namespace {
 
 constexpr char kSuite[] = kADMEntrySuite;
 
-EntryRecord* Find(ADMEntryRef entry, const char* function) {
-  return Host::Current().Dialogs().Entry(entry, SuiteCall(kSuite, function));
+EntryRecord* Find(ADMEntryRef entry, const SuiteCall& call) {
+  return Host::Current().Dialogs().Entry(entry, call);
 }
 
 int32_t KW_API GetIndex(ADMEntryRef entry) {
-  KW_GATE_OR(kSuite, "GetIndex", -1);
-  const EntryRecord* record = Find(entry, "GetIndex");
+  KW_SUITE_CALL_OR(-1);
+  const EntryRecord* record = Find(entry, call);
   return record == nullptr ? -1 : record->index;
 }
 
 void KW_API Select(ADMEntryRef entry, ASBoolean select) {
-  KW_GATE_OR(kSuite, "Select", );
-  if (Find(entry, "Select") != nullptr) Host::Current().Dialogs().SelectEntry(entry, select != 0);
+  KW_SUITE_CALL_OR();
+  if (Find(entry, call) != nullptr) Host::Current().Dialogs().SelectEntry(entry, select != 0);
 }
 
 ASBoolean KW_API IsSelected(ADMEntryRef entry) {
-  KW_GATE_OR(kSuite, "IsSelected", false);
-  const EntryRecord* record = Find(entry, "IsSelected");
+  KW_SUITE_CALL_OR(false);
+  const EntryRecord* record = Find(entry, call);
   return record != nullptr && record->selected;
 }
 
 void KW_API GetText(ADMEntryRef entry, char* buffer, int32_t capacity) {
-  KW_GATE_OR(kSuite, "GetText", );
-  const EntryRecord* record = Find(entry, "GetText");
-  if (record != nullptr && NonNull(buffer, SuiteCall(kSuite, "GetText"), "buffer")) {
+  KW_SUITE_CALL_OR();
+  const EntryRecord* record = Find(entry, call);
+  if (record != nullptr && NonNull(buffer, call, "buffer")) {
     CopyOut(record->text, buffer, capacity);
   }
 }
 
 int32_t KW_API GetID(ADMEntryRef entry) {
-  KW_GATE_OR(kSuite, "GetID", 0);
-  const EntryRecord* record = Find(entry, "GetID");
+  KW_SUITE_CALL_OR(0);
+  const EntryRecord* record = Find(entry, call);
   return record == nullptr ? 0 : record->id;
 }
 

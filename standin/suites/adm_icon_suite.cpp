@@ -15,30 +15,29 @@ DialogSystem& System() {
 
 ADMIconRef KW_API GetFromResource(SPPluginRef plugin, const char* name, int32_t iconId,
                                   int32_t index) {
-  KW_GATE_OR(kSuite, "GetFromResource", nullptr);
+  KW_SUITE_CALL_OR(nullptr);
   Host& host = Host::Current();
   if (plugin != host.PluginRef()) {
-    host.RecordMisbehaviour(SuiteCall(kSuite, "GetFromResource"),
-                            "passed an unknown plug-in reference");
+    host.RecordMisbehaviour(call, "passed an unknown plug-in reference");
     return nullptr;
   }
   return System().NewIcon(iconId, name, index);
 }
 
 void KW_API Destroy(ADMIconRef icon) {
-  KW_GATE_OR(kSuite, "Destroy", );
-  System().DestroyIcon(icon, SuiteCall(kSuite, "Destroy"));
+  KW_SUITE_CALL_OR();
+  System().DestroyIcon(icon, call);
 }
 
 int32_t KW_API GetWidth(ADMIconRef icon) {
-  KW_GATE_OR(kSuite, "GetWidth", 0);
-  const IconRecord* record = System().Icon(icon, SuiteCall(kSuite, "GetWidth"));
+  KW_SUITE_CALL_OR(0);
+  const IconRecord* record = System().Icon(icon, call);
   return record == nullptr ? 0 : record->width;
 }
 
 int32_t KW_API GetHeight(ADMIconRef icon) {
-  KW_GATE_OR(kSuite, "GetHeight", 0);
-  const IconRecord* record = System().Icon(icon, SuiteCall(kSuite, "GetHeight"));
+  KW_SUITE_CALL_OR(0);
+  const IconRecord* record = System().Icon(icon, call);
   return record == nullptr ? 0 : record->height;
 }
 

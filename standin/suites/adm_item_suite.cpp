@@ -13,67 +13,64 @@ DialogSystem& System() {
   return Host::Current().Dialogs();
 }
 
-ItemRecord* Find(ADMItemRef item, const char* function) {
-  return System().Item(item, SuiteCall(kSuite, function));
+ItemRecord* Find(ADMItemRef item, const SuiteCall& call) {
+  return System().Item(item, call);
 }
 
 ADMDialogRef KW_API GetDialog(ADMItemRef item) {
-  KW_GATE_OR(kSuite, "GetDialog", nullptr);
-  const ItemRecord* record = Find(item, "GetDialog");
+  KW_SUITE_CALL_OR(nullptr);
+  const ItemRecord* record = Find(item, call);
   return record == nullptr ? nullptr : record->dialog;
 }
 
 int32_t KW_API GetID(ADMItemRef item) {
-  KW_GATE_OR(kSuite, "GetID", 0);
-  const ItemRecord* record = Find(item, "GetID");
+  KW_SUITE_CALL_OR(0);
+  const ItemRecord* record = Find(item, call);
   return record == nullptr ? 0 : record->id;
 }
 
 void KW_API SetItemStyle(ADMItemRef item, int32_t style) {
-  KW_GATE_OR(kSuite, "SetItemStyle", );
-  if (ItemRecord* record = Find(item, "SetItemStyle")) record->style = style;
+  KW_SUITE_CALL_OR();
+  if (ItemRecord* record = Find(item, call)) record->style = style;
 }
 
 int32_t KW_API GetItemStyle(ADMItemRef item) {
-  KW_GATE_OR(kSuite, "GetItemStyle", 0);
-  const ItemRecord* record = Find(item, "GetItemStyle");
+  KW_SUITE_CALL_OR(0);
+  const ItemRecord* record = Find(item, call);
   return record == nullptr ? 0 : record->style;
 }
 
 void KW_API SetNotifyProc(ADMItemRef item, ADMItemNotifyProc proc) {
-  KW_GATE_OR(kSuite, "SetNotifyProc", );
-  if (ItemRecord* record = Find(item, "SetNotifyProc")) record->notifyProc = proc;
+  KW_SUITE_CALL_OR();
+  if (ItemRecord* record = Find(item, call)) record->notifyProc = proc;
 }
 
 void KW_API SetDrawProc(ADMItemRef item, ADMItemDrawProc proc) {
-  KW_GATE_OR(kSuite, "SetDrawProc", );
-  if (ItemRecord* record = Find(item, "SetDrawProc")) record->drawProc = proc;
+  KW_SUITE_CALL_OR();
+  if (ItemRecord* record = Find(item, call)) record->drawProc = proc;
 }
 
 void KW_API SetTrackProc(ADMItemRef item, ADMItemTrackProc proc) {
-  KW_GATE_OR(kSuite, "SetTrackProc", );
-  if (ItemRecord* record = Find(item, "SetTrackProc")) record->trackProc = proc;
+  KW_SUITE_CALL_OR();
+  if (ItemRecord* record = Find(item, call)) record->trackProc = proc;
 }
 
 void KW_API DefaultNotify(ADMItemRef item, ADMNotifierRef notifier) {
-  KW_GATE_OR(kSuite, "DefaultNotify", );
-  const std::string call = SuiteCall(kSuite, "DefaultNotify");
+  KW_SUITE_CALL_OR();
   if (System().Item(item, call) != nullptr && System().Notifier(notifier, call) != nullptr) {
     System().DefaultItemNotify(item, notifier);
   }
 }
 
 void KW_API DefaultDraw(ADMItemRef item, ADMDrawerRef drawer) {
-  KW_GATE_OR(kSuite, "DefaultDraw", );
-  const std::string call = SuiteCall(kSuite, "DefaultDraw");
+  KW_SUITE_CALL_OR();
   if (System().Item(item, call) != nullptr && System().Drawer(drawer, call) != nullptr) {
     System().DefaultDraw(drawer);
   }
 }
 
 ASBoolean KW_API DefaultTrack(ADMItemRef item, ADMTrackerRef tracker) {
-  KW_GATE_OR(kSuite, "DefaultTrack", false);
-  const std::string call = SuiteCall(kSuite, "DefaultTrack");
+  KW_SUITE_CALL_OR(false);
   if (System().Item(item, call) == nullptr || System().Tracker(tracker, call) == nullptr) {
     return false;
   }
@@ -81,20 +78,19 @@ ASBoolean KW_API DefaultTrack(ADMItemRef item, ADMTrackerRef tracker) {
 }
 
 ADMListRef KW_API GetList(ADMItemRef item) {
-  KW_GATE_OR(kSuite, "GetList", nullptr);
-  const ItemRecord* record = Find(item, "GetList");
+  KW_SUITE_CALL_OR(nullptr);
+  const ItemRecord* record = Find(item, call);
   return record == nullptr ? nullptr : record->list;
 }
 
 // A picture the plug-in's resources do not have would show nothing in the host.
 void KW_API SetPictureID(ADMItemRef item, int32_t pictureId, const char* name) {
-  KW_GATE_OR(kSuite, "SetPictureID", );
-  ItemRecord* record = Find(item, "SetPictureID");
+  KW_SUITE_CALL_OR();
+  ItemRecord* record = Find(item, call);
   if (record == nullptr) return;
   const DialogResourceSource* resources = System().Resources();
   if (resources == nullptr || !resources->Image(pictureId)) {
-    Host::Current().RecordMisbehaviour(SuiteCall(kSuite, "SetPictureID"),
-                                       "no picture resource " + std::to_string(pictureId));
+    Host::Current().RecordMisbehaviour(call, "no picture resource " + std::to_string(pictureId));
   }
   record->pictureId = pictureId;
   record->pictureName = name == nullptr ? "" : name;
@@ -102,9 +98,9 @@ void KW_API SetPictureID(ADMItemRef item, int32_t pictureId, const char* name) {
 }
 
 void KW_API GetPictureID(ADMItemRef item, int32_t* pictureId, const char** name) {
-  KW_GATE_OR(kSuite, "GetPictureID", );
-  const ItemRecord* record = Find(item, "GetPictureID");
-  if (record == nullptr || !NonNull(pictureId, SuiteCall(kSuite, "GetPictureID"), "picture id")) {
+  KW_SUITE_CALL_OR();
+  const ItemRecord* record = Find(item, call);
+  if (record == nullptr || !NonNull(pictureId, call, "picture id")) {
     return;
   }
   *pictureId = record->pictureId.value_or(0);
@@ -112,83 +108,83 @@ void KW_API GetPictureID(ADMItemRef item, int32_t* pictureId, const char** name)
 }
 
 void KW_API SetTipString(ADMItemRef item, const char* tip) {
-  KW_GATE_OR(kSuite, "SetTipString", );
-  ItemRecord* record = Find(item, "SetTipString");
-  if (record != nullptr && NonNull(tip, SuiteCall(kSuite, "SetTipString"), "tip")) {
+  KW_SUITE_CALL_OR();
+  ItemRecord* record = Find(item, call);
+  if (record != nullptr && NonNull(tip, call, "tip")) {
     record->tip = tip;
   }
 }
 
 void KW_API GetBoundsRect(ADMItemRef item, ASRect* bounds) {
-  KW_GATE_OR(kSuite, "GetBoundsRect", );
-  const ItemRecord* record = Find(item, "GetBoundsRect");
-  if (record != nullptr && NonNull(bounds, SuiteCall(kSuite, "GetBoundsRect"), "rectangle")) {
+  KW_SUITE_CALL_OR();
+  const ItemRecord* record = Find(item, call);
+  if (record != nullptr && NonNull(bounds, call, "rectangle")) {
     *bounds = record->bounds;
   }
 }
 
 // Moving an item repaints it.
 void KW_API SetBoundsRect(ADMItemRef item, const ASRect* bounds) {
-  KW_GATE_OR(kSuite, "SetBoundsRect", );
-  ItemRecord* record = Find(item, "SetBoundsRect");
-  if (record != nullptr && NonNull(bounds, SuiteCall(kSuite, "SetBoundsRect"), "rectangle")) {
+  KW_SUITE_CALL_OR();
+  ItemRecord* record = Find(item, call);
+  if (record != nullptr && NonNull(bounds, call, "rectangle")) {
     record->bounds = *bounds;
     System().Invalidate(*record);
   }
 }
 
 void KW_API Invalidate(ADMItemRef item) {
-  KW_GATE_OR(kSuite, "Invalidate", );
-  if (ItemRecord* record = Find(item, "Invalidate")) {
+  KW_SUITE_CALL_OR();
+  if (ItemRecord* record = Find(item, call)) {
     ++record->invalidateCalls;
     System().Invalidate(*record);
   }
 }
 
 void KW_API SetUnits(ADMItemRef item, int32_t units) {
-  KW_GATE_OR(kSuite, "SetUnits", );
-  if (ItemRecord* record = Find(item, "SetUnits")) record->units = units;
+  KW_SUITE_CALL_OR();
+  if (ItemRecord* record = Find(item, call)) record->units = units;
 }
 
 void KW_API SetFloatValue(ADMItemRef item, float value) {
-  KW_GATE_OR(kSuite, "SetFloatValue", );
-  if (ItemRecord* record = Find(item, "SetFloatValue")) System().SetValue(*record, value);
+  KW_SUITE_CALL_OR();
+  if (ItemRecord* record = Find(item, call)) System().SetValue(*record, value);
 }
 
 float KW_API GetFloatValue(ADMItemRef item) {
-  KW_GATE_OR(kSuite, "GetFloatValue", 0.0f);
-  const ItemRecord* record = Find(item, "GetFloatValue");
+  KW_SUITE_CALL_OR(0.0f);
+  const ItemRecord* record = Find(item, call);
   return record == nullptr ? 0.0f : record->value;
 }
 
 // New bounds hold the value already shown.
 void KW_API SetMinFloatValue(ADMItemRef item, float value) {
-  KW_GATE_OR(kSuite, "SetMinFloatValue", );
-  ItemRecord* record = Find(item, "SetMinFloatValue");
+  KW_SUITE_CALL_OR();
+  ItemRecord* record = Find(item, call);
   if (record == nullptr) return;
   record->minValue = value;
   System().SetValue(*record, record->value);
 }
 
 void KW_API SetMaxFloatValue(ADMItemRef item, float value) {
-  KW_GATE_OR(kSuite, "SetMaxFloatValue", );
-  ItemRecord* record = Find(item, "SetMaxFloatValue");
+  KW_SUITE_CALL_OR();
+  ItemRecord* record = Find(item, call);
   if (record == nullptr) return;
   record->maxValue = value;
   System().SetValue(*record, record->value);
 }
 
 void KW_API GetText(ADMItemRef item, char* buffer, int32_t capacity) {
-  KW_GATE_OR(kSuite, "GetText", );
-  const ItemRecord* record = Find(item, "GetText");
-  if (record == nullptr || !NonNull(buffer, SuiteCall(kSuite, "GetText"), "buffer")) return;
+  KW_SUITE_CALL_OR();
+  const ItemRecord* record = Find(item, call);
+  if (record == nullptr || !NonNull(buffer, call, "buffer")) return;
   CopyOut(record->text, buffer, capacity);
 }
 
 void KW_API SetText(ADMItemRef item, const char* text) {
-  KW_GATE_OR(kSuite, "SetText", );
-  ItemRecord* record = Find(item, "SetText");
-  if (record != nullptr && NonNull(text, SuiteCall(kSuite, "SetText"), "text")) {
+  KW_SUITE_CALL_OR();
+  ItemRecord* record = Find(item, call);
+  if (record != nullptr && NonNull(text, call, "text")) {
     record->text = text;
     System().Invalidate(*record);
   }

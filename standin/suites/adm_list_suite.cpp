@@ -14,19 +14,19 @@ DialogSystem& System() {
 }
 
 void KW_API SetMenuID(ADMListRef list, int32_t menuId) {
-  KW_GATE_OR(kSuite, "SetMenuID", );
-  System().FillList(list, menuId, SuiteCall(kSuite, "SetMenuID"));
+  KW_SUITE_CALL_OR();
+  System().FillList(list, menuId, call);
 }
 
 ADMEntryRef KW_API GetActiveEntry(ADMListRef list) {
-  KW_GATE_OR(kSuite, "GetActiveEntry", nullptr);
-  const ListRecord* record = System().List(list, SuiteCall(kSuite, "GetActiveEntry"));
+  KW_SUITE_CALL_OR(nullptr);
+  const ListRecord* record = System().List(list, call);
   return record == nullptr ? nullptr : System().ActiveEntry(*record);
 }
 
 ADMEntryRef KW_API IndexEntry(ADMListRef list, int32_t index) {
-  KW_GATE_OR(kSuite, "IndexEntry", nullptr);
-  const ListRecord* record = System().List(list, SuiteCall(kSuite, "IndexEntry"));
+  KW_SUITE_CALL_OR(nullptr);
+  const ListRecord* record = System().List(list, call);
   if (record == nullptr || index < 0 || index >= static_cast<int32_t>(record->entries.size())) {
     return nullptr;
   }
@@ -34,8 +34,8 @@ ADMEntryRef KW_API IndexEntry(ADMListRef list, int32_t index) {
 }
 
 int32_t KW_API NumberOfEntries(ADMListRef list) {
-  KW_GATE_OR(kSuite, "NumberOfEntries", 0);
-  const ListRecord* record = System().List(list, SuiteCall(kSuite, "NumberOfEntries"));
+  KW_SUITE_CALL_OR(0);
+  const ListRecord* record = System().List(list, call);
   return record == nullptr ? 0 : static_cast<int32_t>(record->entries.size());
 }
 

@@ -10,35 +10,35 @@ namespace {
 
 constexpr char kSuite[] = kADMNotifierSuite;
 
-AdmNotifierRecord* Find(ADMNotifierRef notifier, const char* function) {
-  return Host::Current().Dialogs().Notifier(notifier, SuiteCall(kSuite, function));
+AdmNotifierRecord* Find(ADMNotifierRef notifier, const SuiteCall& call) {
+  return Host::Current().Dialogs().Notifier(notifier, call);
 }
 
 ASBoolean KW_API IsNotifierType(ADMNotifierRef notifier, const char* type) {
-  KW_GATE_OR(kSuite, "IsNotifierType", false);
-  const AdmNotifierRecord* record = Find(notifier, "IsNotifierType");
-  if (record == nullptr || !NonNull(type, SuiteCall(kSuite, "IsNotifierType"), "type")) {
+  KW_SUITE_CALL_OR(false);
+  const AdmNotifierRecord* record = Find(notifier, call);
+  if (record == nullptr || !NonNull(type, call, "type")) {
     return false;
   }
   return record->type == type;
 }
 
 ADMItemRef KW_API GetItem(ADMNotifierRef notifier) {
-  KW_GATE_OR(kSuite, "GetItem", nullptr);
-  const AdmNotifierRecord* record = Find(notifier, "GetItem");
+  KW_SUITE_CALL_OR(nullptr);
+  const AdmNotifierRecord* record = Find(notifier, call);
   return record == nullptr ? nullptr : record->item;
 }
 
 ADMDialogRef KW_API GetDialog(ADMNotifierRef notifier) {
-  KW_GATE_OR(kSuite, "GetDialog", nullptr);
-  const AdmNotifierRecord* record = Find(notifier, "GetDialog");
+  KW_SUITE_CALL_OR(nullptr);
+  const AdmNotifierRecord* record = Find(notifier, call);
   return record == nullptr ? nullptr : record->dialog;
 }
 
 void KW_API GetNotifierType(ADMNotifierRef notifier, char* buffer, int32_t capacity) {
-  KW_GATE_OR(kSuite, "GetNotifierType", );
-  const AdmNotifierRecord* record = Find(notifier, "GetNotifierType");
-  if (record != nullptr && NonNull(buffer, SuiteCall(kSuite, "GetNotifierType"), "buffer")) {
+  KW_SUITE_CALL_OR();
+  const AdmNotifierRecord* record = Find(notifier, call);
+  if (record != nullptr && NonNull(buffer, call, "buffer")) {
     CopyOut(record->type, buffer, capacity);
   }
 }

@@ -9,27 +9,27 @@ namespace {
 
 constexpr char kSuite[] = kADMTrackerSuite;
 
-TrackerRecord* Find(ADMTrackerRef tracker, const char* function) {
-  return Host::Current().Dialogs().Tracker(tracker, SuiteCall(kSuite, function));
+TrackerRecord* Find(ADMTrackerRef tracker, const SuiteCall& call) {
+  return Host::Current().Dialogs().Tracker(tracker, call);
 }
 
 void KW_API GetPoint(ADMTrackerRef tracker, ASPoint* point) {
-  KW_GATE_OR(kSuite, "GetPoint", );
-  const TrackerRecord* record = Find(tracker, "GetPoint");
-  if (record != nullptr && NonNull(point, SuiteCall(kSuite, "GetPoint"), "point")) {
+  KW_SUITE_CALL_OR();
+  const TrackerRecord* record = Find(tracker, call);
+  if (record != nullptr && NonNull(point, call, "point")) {
     *point = record->point;
   }
 }
 
 int32_t KW_API GetAction(ADMTrackerRef tracker) {
-  KW_GATE_OR(kSuite, "GetAction", 0);
-  const TrackerRecord* record = Find(tracker, "GetAction");
+  KW_SUITE_CALL_OR(0);
+  const TrackerRecord* record = Find(tracker, call);
   return record == nullptr ? 0 : record->action;
 }
 
 void KW_API Abort(ADMTrackerRef tracker) {
-  KW_GATE_OR(kSuite, "Abort", );
-  if (TrackerRecord* record = Find(tracker, "Abort")) record->aborted = true;
+  KW_SUITE_CALL_OR();
+  if (TrackerRecord* record = Find(tracker, call)) record->aborted = true;
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Every play is recorded (event, dialog status, parameters) for tests to check; one that the test
 // lets succeed is then carried out (model/host_actions.h).
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
 #include "standin/model/host_actions.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -11,36 +11,35 @@ namespace {
 constexpr char kSuite[] = kAIActionManagerSuite;
 
 // The live block of `value`, or null with the misuse recorded.
-ActionParamBlock* LiveBlock(AIActionParamValueRef value, const char* function) {
+ActionParamBlock* LiveBlock(AIActionParamValueRef value, const SuiteCall& call) {
   Host& host = Host::Current();
   ActionParamBlock* block = host.App().actions.blocks.Find(value);
   if (block == nullptr) {
     const bool disposed = host.App().actions.blocks.State(value) == HandleState::kDisposed;
     host.RecordMisbehaviour(
-        std::string(kSuite) + "::" + function,
-        disposed ? "used a deleted parameter block" : "used an unknown parameter block");
+        call, disposed ? "used a deleted parameter block" : "used an unknown parameter block");
   }
   return block;
 }
 
-AIErr KW_API NewParamValue(AIActionParamValueRef* value) {
+AIErr KW_API AINewActionParamValue(AIActionParamValueRef* value) {
   if (value != nullptr) *value = nullptr;
-  KW_GATE(kSuite, "AINewActionParamValue");
+  KW_SUITE_CALL();
   if (value == nullptr) return kBadParameterErr;
   *value = Host::Current().App().actions.blocks.Add(std::make_unique<ActionParamBlock>());
   return kNoErr;
 }
 
-AIErr KW_API DeleteParamValue(AIActionParamValueRef value) {
-  KW_GATE(kSuite, "AIDeleteActionParamValue");
-  if (LiveBlock(value, "AIDeleteActionParamValue") == nullptr) return kBadParameterErr;
+AIErr KW_API AIDeleteActionParamValue(AIActionParamValueRef value) {
+  KW_SUITE_CALL();
+  if (LiveBlock(value, call) == nullptr) return kBadParameterErr;
   Host::Current().App().actions.blocks.Dispose(value);
   return kNoErr;
 }
 
-AIErr KW_API SetReal(AIActionParamValueRef value, ActionParamKeyID key, AIReal real) {
-  KW_GATE(kSuite, "AIActionSetReal");
-  ActionParamBlock* block = LiveBlock(value, "AIActionSetReal");
+AIErr KW_API AIActionSetReal(AIActionParamValueRef value, ActionParamKeyID key, AIReal real) {
+  KW_SUITE_CALL();
+  ActionParamBlock* block = LiveBlock(value, call);
   if (block == nullptr) return kBadParameterErr;
   ActionParam param;
   param.kind = ActionParam::Kind::kReal;
@@ -50,10 +49,10 @@ AIErr KW_API SetReal(AIActionParamValueRef value, ActionParamKeyID key, AIReal r
   return kNoErr;
 }
 
-AIErr KW_API SetUnitReal(AIActionParamValueRef value, ActionParamKeyID key, ActionParamUnitID unit,
-                         AIReal real) {
-  KW_GATE(kSuite, "AIActionSetUnitReal");
-  ActionParamBlock* block = LiveBlock(value, "AIActionSetUnitReal");
+AIErr KW_API AIActionSetUnitReal(AIActionParamValueRef value, ActionParamKeyID key,
+                                 ActionParamUnitID unit, AIReal real) {
+  KW_SUITE_CALL();
+  ActionParamBlock* block = LiveBlock(value, call);
   if (block == nullptr) return kBadParameterErr;
   ActionParam param;
   param.kind = ActionParam::Kind::kUnitReal;
@@ -64,10 +63,10 @@ AIErr KW_API SetUnitReal(AIActionParamValueRef value, ActionParamKeyID key, Acti
   return kNoErr;
 }
 
-AIErr KW_API SetEnumerated(AIActionParamValueRef value, ActionParamKeyID key, const char* name,
-                           int32_t number) {
-  KW_GATE(kSuite, "AIActionSetEnumerated");
-  ActionParamBlock* block = LiveBlock(value, "AIActionSetEnumerated");
+AIErr KW_API AIActionSetEnumerated(AIActionParamValueRef value, ActionParamKeyID key,
+                                   const char* name, int32_t number) {
+  KW_SUITE_CALL();
+  ActionParamBlock* block = LiveBlock(value, call);
   if (block == nullptr) return kBadParameterErr;
   if (name == nullptr) return kBadParameterErr;
   ActionParam param;
@@ -81,13 +80,13 @@ AIErr KW_API SetEnumerated(AIActionParamValueRef value, ActionParamKeyID key, co
 
 AIErr KW_API PlayActionEvent(const char* eventName, int32_t dialogStatus,
                              AIActionParamValueRef parameters) {
-  KW_GATE(kSuite, "PlayActionEvent");
+  KW_SUITE_CALL();
   if (eventName == nullptr) return kBadParameterErr;
   ActionPlay play;
   play.eventName = eventName;
   play.dialogStatus = dialogStatus;
   if (parameters != nullptr) {
-    const ActionParamBlock* block = LiveBlock(parameters, "PlayActionEvent");
+    const ActionParamBlock* block = LiveBlock(parameters, call);
     if (block == nullptr) return kBadParameterErr;
     play.parameters = *block;
   }
@@ -101,7 +100,8 @@ AIErr KW_API PlayActionEvent(const char* eventName, int32_t dialogStatus,
 
 const AIActionManagerSuite* AIActionManagerSuiteTable() {
   static const AIActionManagerSuite table = {
-      &NewParamValue, &DeleteParamValue, &SetReal, &SetUnitReal, &SetEnumerated, &PlayActionEvent,
+      &AINewActionParamValue, &AIDeleteActionParamValue, &AIActionSetReal,
+      &AIActionSetUnitReal,   &AIActionSetEnumerated,    &PlayActionEvent,
   };
   return &table;
 }

@@ -13,8 +13,7 @@ bool CreatableType(int16_t type) {
 
 AIErr KW_API NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHandle* art) {
   if (art != nullptr) *art = nullptr;
-  KW_GATE(kSuite, "NewArt");
-  const SuiteCall call{kSuite, "NewArt"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, art, "art pointer", &err)) return err;
   if (CurrentDocument(&err) == nullptr) return err;
@@ -31,17 +30,16 @@ AIErr KW_API NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHan
 }
 
 AIErr KW_API DisposeArt(AIArtHandle art) {
-  KW_GATE(kSuite, "DisposeArt");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  if (ResolveArt({kSuite, "DisposeArt"}, art, &err) == nullptr) return err;
+  if (ResolveArt(call, art, &err) == nullptr) return err;
   Host::Current().Documents().DisposeArt(art);
   return kNoErr;
 }
 
 AIErr KW_API GetArtType(AIArtHandle art, int16_t* type) {
   if (type != nullptr) *type = kUnknownArt;
-  KW_GATE(kSuite, "GetArtType");
-  const SuiteCall call{kSuite, "GetArtType"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, type, "type pointer", &err)) return err;
   const ArtObject* object = ResolveArt(call, art, &err);
@@ -51,8 +49,7 @@ AIErr KW_API GetArtType(AIArtHandle art, int16_t* type) {
 
 AIErr KW_API GetArtUserAttr(AIArtHandle art, int32_t whichAttr, int32_t* attr) {
   if (attr != nullptr) *attr = 0;
-  KW_GATE(kSuite, "GetArtUserAttr");
-  const SuiteCall call{kSuite, "GetArtUserAttr"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, attr, "attribute pointer", &err)) return err;
   const ArtObject* object = ResolveArt(call, art, &err);
@@ -61,9 +58,9 @@ AIErr KW_API GetArtUserAttr(AIArtHandle art, int32_t whichAttr, int32_t* attr) {
 }
 
 AIErr KW_API SetArtUserAttr(AIArtHandle art, int32_t whichAttr, int32_t attr) {
-  KW_GATE(kSuite, "SetArtUserAttr");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  ArtObject* object = ResolveArt({kSuite, "SetArtUserAttr"}, art, &err);
+  ArtObject* object = ResolveArt(call, art, &err);
   if (object != nullptr)
     object->attributes = (object->attributes & ~whichAttr) | (attr & whichAttr);
   return err;
@@ -71,8 +68,7 @@ AIErr KW_API SetArtUserAttr(AIArtHandle art, int32_t whichAttr, int32_t attr) {
 
 AIErr KW_API GetArtLayer(AIArtHandle art, AILayerHandle* layer) {
   if (layer != nullptr) *layer = nullptr;
-  KW_GATE(kSuite, "GetArtLayer");
-  const SuiteCall call{kSuite, "GetArtLayer"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, layer, "layer pointer", &err)) return err;
   const ArtObject* object = ResolveArt(call, art, &err);
@@ -81,23 +77,22 @@ AIErr KW_API GetArtLayer(AIArtHandle art, AILayerHandle* layer) {
 }
 
 AIBoolean KW_API ArtHasFill(AIArtHandle art) {
-  KW_GATE_OR(kSuite, "ArtHasFill", false);
+  KW_SUITE_CALL_OR(false);
   ASErr err = kNoErr;
-  const ArtObject* object = ResolveArt({kSuite, "ArtHasFill"}, art, &err);
+  const ArtObject* object = ResolveArt(call, art, &err);
   return object != nullptr && object->style.fillPaint != 0;
 }
 
 AIBoolean KW_API ArtHasStroke(AIArtHandle art) {
-  KW_GATE_OR(kSuite, "ArtHasStroke", false);
+  KW_SUITE_CALL_OR(false);
   ASErr err = kNoErr;
-  const ArtObject* object = ResolveArt({kSuite, "ArtHasStroke"}, art, &err);
+  const ArtObject* object = ResolveArt(call, art, &err);
   return object != nullptr && object->style.strokePaint != 0;
 }
 
 AIErr KW_API GetArtParent(AIArtHandle art, AIArtHandle* parent) {
   if (parent != nullptr) *parent = nullptr;
-  KW_GATE(kSuite, "GetArtParent");
-  const SuiteCall call{kSuite, "GetArtParent"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, parent, "parent pointer", &err)) return err;
   const ArtObject* object = ResolveArt(call, art, &err);

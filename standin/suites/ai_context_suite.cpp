@@ -1,5 +1,5 @@
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -13,7 +13,7 @@ AIAppContextHandle ContextAt(int depth) {
 }
 
 AIErr KW_API IsInAppContext(AIBoolean* inContext) {
-  KW_GATE(kSuite, "IsInAppContext");
+  KW_SUITE_CALL();
   if (inContext == nullptr) return kBadParameterErr;
   *inContext = Host::Current().App().openContexts > 0;
   return kNoErr;
@@ -21,7 +21,7 @@ AIErr KW_API IsInAppContext(AIBoolean* inContext) {
 
 AIErr KW_API PushAppContext(SPPluginRef plugin, AIAppContextHandle* context) {
   if (context != nullptr) *context = nullptr;
-  KW_GATE(kSuite, "PushAppContext");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (plugin != host.PluginRef() || context == nullptr) return kBadParameterErr;
   AppState& app = host.App();
@@ -31,7 +31,7 @@ AIErr KW_API PushAppContext(SPPluginRef plugin, AIAppContextHandle* context) {
 }
 
 AIErr KW_API PopAppContext(AIAppContextHandle context) {
-  KW_GATE(kSuite, "PopAppContext");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   AppState& app = host.App();
   if (app.openContexts == 0 || context != ContextAt(app.openContexts)) {

@@ -9,34 +9,34 @@ constexpr char kSuite[] = kAIDocumentSuite;
 
 AIErr KW_API GetDocument(AIDocumentHandle* document) {
   if (document != nullptr) *document = nullptr;
-  KW_GATE(kSuite, "GetDocument");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  if (Missing({kSuite, "GetDocument"}, document, "document pointer", &err)) return err;
+  if (Missing(call, document, "document pointer", &err)) return err;
   const Document* current = CurrentDocument(&err);
   if (current != nullptr) *document = current->handle;
   return err;
 }
 
 AIErr KW_API GetDocumentRulerOrigin(AIRealPoint* origin) {
-  KW_GATE(kSuite, "GetDocumentRulerOrigin");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  if (Missing({kSuite, "GetDocumentRulerOrigin"}, origin, "origin pointer", &err)) return err;
+  if (Missing(call, origin, "origin pointer", &err)) return err;
   const Document* current = CurrentDocument(&err);
   if (current != nullptr) *origin = current->rulerOrigin;
   return err;
 }
 
 AIErr KW_API GetDocumentSetup(AIDocumentSetup* setup) {
-  KW_GATE(kSuite, "GetDocumentSetup");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  if (Missing({kSuite, "GetDocumentSetup"}, setup, "setup pointer", &err)) return err;
+  if (Missing(call, setup, "setup pointer", &err)) return err;
   const Document* current = CurrentDocument(&err);
   if (current != nullptr) *setup = current->setup;
   return err;
 }
 
 AIErr KW_API RedrawDocument() {
-  KW_GATE(kSuite, "RedrawDocument");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   Document* current = CurrentDocument(&err);
   if (current != nullptr) ++current->redraws;

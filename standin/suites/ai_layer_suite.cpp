@@ -12,9 +12,9 @@ constexpr char kSuite[] = kAILayerSuite;
 
 AIErr KW_API GetCurrentLayer(AILayerHandle* layer) {
   if (layer != nullptr) *layer = nullptr;
-  KW_GATE(kSuite, "GetCurrentLayer");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  if (Missing({kSuite, "GetCurrentLayer"}, layer, "layer pointer", &err)) return err;
+  if (Missing(call, layer, "layer pointer", &err)) return err;
   const Document* current = CurrentDocument(&err);
   if (current == nullptr) return err;
   *layer = current->currentLayer;
@@ -23,9 +23,9 @@ AIErr KW_API GetCurrentLayer(AILayerHandle* layer) {
 
 AIErr KW_API CountLayers(int32_t* count) {
   if (count != nullptr) *count = 0;
-  KW_GATE(kSuite, "CountLayers");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  if (Missing({kSuite, "CountLayers"}, count, "count pointer", &err)) return err;
+  if (Missing(call, count, "count pointer", &err)) return err;
   const Document* current = CurrentDocument(&err);
   if (current != nullptr) *count = static_cast<int32_t>(current->layers.size());
   return err;
@@ -33,8 +33,7 @@ AIErr KW_API CountLayers(int32_t* count) {
 
 AIErr KW_API GetNthLayer(int32_t index, AILayerHandle* layer) {
   if (layer != nullptr) *layer = nullptr;
-  KW_GATE(kSuite, "GetNthLayer");
-  const SuiteCall call{kSuite, "GetNthLayer"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, layer, "layer pointer", &err)) return err;
   const Document* current = CurrentDocument(&err);
@@ -48,8 +47,7 @@ AIErr KW_API GetNthLayer(int32_t index, AILayerHandle* layer) {
 }
 
 AIErr KW_API GetLayerTitle(AILayerHandle layer, char* buffer, int32_t capacity) {
-  KW_GATE(kSuite, "GetLayerTitle");
-  const SuiteCall call{kSuite, "GetLayerTitle"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, buffer, "buffer", &err)) return err;
   if (capacity <= 0) return Misuse(call, "passed a buffer without room");

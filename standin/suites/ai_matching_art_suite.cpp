@@ -39,8 +39,8 @@ AIErr AnswerList(const SuiteCall& call, AIArtHandle** matches, int32_t* count, P
 AIErr KW_API GetSelectedArt(AIArtHandle** matches, int32_t* count) {
   if (matches != nullptr) *matches = nullptr;
   if (count != nullptr) *count = 0;
-  KW_GATE(kSuite, "GetSelectedArt");
-  return AnswerList({kSuite, "GetSelectedArt"}, matches, count,
+  KW_SUITE_CALL();
+  return AnswerList(call, matches, count,
                     [](const ArtObject& art) { return (art.attributes & kArtSelected) != 0; });
 }
 
@@ -48,8 +48,7 @@ AIErr KW_API GetMatchingArt(const AIMatchingArtSpec* specs, int16_t specCount,
                             AIArtHandle** matches, int32_t* count) {
   if (matches != nullptr) *matches = nullptr;
   if (count != nullptr) *count = 0;
-  KW_GATE(kSuite, "GetMatchingArt");
-  const SuiteCall call{kSuite, "GetMatchingArt"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, specs, "specification array", &err)) return err;
   if (specCount <= 0)
@@ -61,10 +60,10 @@ AIErr KW_API GetMatchingArt(const AIMatchingArtSpec* specs, int16_t specCount,
 }
 
 AIErr KW_API ReleaseArtList(AIArtHandle* matches) {
-  KW_GATE(kSuite, "ReleaseArtList");
+  KW_SUITE_CALL();
   if (matches == nullptr) return kNoErr;
   if (!Host::Current().Documents().ReleaseArtList(matches)) {
-    return Misuse({kSuite, "ReleaseArtList"}, "released a list the host did not hand out");
+    return Misuse(call, "released a list the host did not hand out");
   }
   return kNoErr;
 }

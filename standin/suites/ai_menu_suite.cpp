@@ -10,26 +10,26 @@ namespace {
 
 constexpr char kSuite[] = kAIMenuSuite;
 
-MenuItemRecord* Find(AIMenuItemHandle item, const char* function) {
+MenuItemRecord* Find(AIMenuItemHandle item, const SuiteCall& call) {
   Host& host = Host::Current();
   switch (host.Menus().items.State(item)) {
     case HandleState::kLive:
       return host.Menus().items.Find(item);
     case HandleState::kDisposed:
-      host.RecordMisbehaviour(SuiteCall(kSuite, function), "used a removed menu item");
+      host.RecordMisbehaviour(call, "used a removed menu item");
       return nullptr;
     case HandleState::kUnknown:
-      host.RecordMisbehaviour(SuiteCall(kSuite, function), "passed an unknown menu item");
+      host.RecordMisbehaviour(call, "passed an unknown menu item");
       return nullptr;
   }
   return nullptr;
 }
 
-const UnicodeString* FindString(AIUnicodeStringHandle text, const char* function) {
+const UnicodeString* FindString(AIUnicodeStringHandle text, const SuiteCall& call) {
   Host& host = Host::Current();
   const UnicodeString* found = host.App().strings.Find(text);
   if (found == nullptr) {
-    host.RecordMisbehaviour(SuiteCall(kSuite, function), "passed an unknown host string");
+    host.RecordMisbehaviour(call, "passed an unknown host string");
   }
   return found;
 }
@@ -38,9 +38,8 @@ AIErr KW_API AddMenuItem(SPPluginRef plugin, const char* name,
                          const AIPlatformAddMenuItemData* data, int32_t options,
                          AIMenuItemHandle* item) {
   if (item != nullptr) *item = nullptr;
-  KW_GATE(kSuite, "AddMenuItem");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
-  const std::string call = SuiteCall(kSuite, "AddMenuItem");
   if (plugin != host.PluginRef()) {
     host.RecordMisbehaviour(call, "passed an unknown plug-in reference");
     return kBadParameterErr;
@@ -49,7 +48,7 @@ AIErr KW_API AddMenuItem(SPPluginRef plugin, const char* name,
       !NonNull(data->groupName, call, "group name")) {
     return kBadParameterErr;
   }
-  const UnicodeString* text = FindString(data->itemText, "AddMenuItem");
+  const UnicodeString* text = FindString(data->itemText, call);
   if (text == nullptr) return kBadParameterErr;
   MenuModel& menus = host.Menus();
   if (menus.Find(name) != nullptr) {
@@ -64,9 +63,9 @@ AIErr KW_API AddMenuItem(SPPluginRef plugin, const char* name,
 }
 
 AIErr KW_API SetItemText(AIMenuItemHandle item, AIUnicodeStringHandle text) {
-  KW_GATE(kSuite, "SetItemText");
-  MenuItemRecord* record = Find(item, "SetItemText");
-  const UnicodeString* string = FindString(text, "SetItemText");
+  KW_SUITE_CALL();
+  MenuItemRecord* record = Find(item, call);
+  const UnicodeString* string = FindString(text, call);
   if (record == nullptr || string == nullptr) return kBadParameterErr;
   record->text = string->utf8;
   return kNoErr;
@@ -74,9 +73,9 @@ AIErr KW_API SetItemText(AIMenuItemHandle item, AIUnicodeStringHandle text) {
 
 AIErr KW_API GetItemText(AIMenuItemHandle item, AIUnicodeStringHandle* text) {
   if (text != nullptr) *text = nullptr;
-  KW_GATE(kSuite, "GetItemText");
-  const MenuItemRecord* record = Find(item, "GetItemText");
-  if (record == nullptr || !NonNull(text, SuiteCall(kSuite, "GetItemText"), "string pointer")) {
+  KW_SUITE_CALL();
+  const MenuItemRecord* record = Find(item, call);
+  if (record == nullptr || !NonNull(text, call, "string pointer")) {
     return kBadParameterErr;
   }
   *text = Host::Current().App().strings.Add(
@@ -85,8 +84,8 @@ AIErr KW_API GetItemText(AIMenuItemHandle item, AIUnicodeStringHandle* text) {
 }
 
 AIErr KW_API CheckItem(AIMenuItemHandle item, AIBoolean checked) {
-  KW_GATE(kSuite, "CheckItem");
-  MenuItemRecord* record = Find(item, "CheckItem");
+  KW_SUITE_CALL();
+  MenuItemRecord* record = Find(item, call);
   if (record == nullptr) return kBadParameterErr;
   record->checked = checked != 0;
   return kNoErr;

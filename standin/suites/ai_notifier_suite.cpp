@@ -1,5 +1,5 @@
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -10,7 +10,7 @@ constexpr char kSuite[] = kAINotifierSuite;
 AIErr KW_API AddNotifier(SPPluginRef plugin, const char* name, const char* type,
                          AINotifierHandle* notifier) {
   if (notifier != nullptr) *notifier = nullptr;
-  KW_GATE(kSuite, "AddNotifier");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (plugin != host.PluginRef() || name == nullptr || type == nullptr) return kBadParameterErr;
   AINotifierHandle handle =
@@ -21,7 +21,7 @@ AIErr KW_API AddNotifier(SPPluginRef plugin, const char* name, const char* type,
 }
 
 AIErr KW_API SetNotifierActive(AINotifierHandle notifier, AIBoolean active) {
-  KW_GATE(kSuite, "SetNotifierActive");
+  KW_SUITE_CALL();
   NotifierRecord* record = Host::Current().App().notifiers.Find(notifier);
   if (record == nullptr) return kBadParameterErr;
   record->active = active != 0;

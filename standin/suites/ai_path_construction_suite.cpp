@@ -18,8 +18,7 @@ AIErr KW_API SegmentsToPoints(int32_t segmentCount, const AIPathSegment* segment
                               AIPathConstructionPoint** points) {
   if (pointCount != nullptr) *pointCount = 0;
   if (points != nullptr) *points = nullptr;
-  KW_GATE(kSuite, "SegmentsToPoints");
-  const SuiteCall call{kSuite, "SegmentsToPoints"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, pointCount, "point count pointer", &err) ||
       Missing(call, points, "point list pointer", &err) ||

@@ -13,8 +13,7 @@ ArtObject* ResolveStyled(const SuiteCall& call, AIArtHandle art, ASErr* err) {
 }
 
 AIErr KW_API GetPathStyle(AIArtHandle path, AIPathStyle* style) {
-  KW_GATE(kSuite, "GetPathStyle");
-  const SuiteCall call{kSuite, "GetPathStyle"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, style, "style pointer", &err)) return err;
   const ArtObject* object = ResolveStyled(call, path, &err);
@@ -23,8 +22,7 @@ AIErr KW_API GetPathStyle(AIArtHandle path, AIPathStyle* style) {
 }
 
 AIErr KW_API SetPathStyle(AIArtHandle path, const AIPathStyle* style) {
-  KW_GATE(kSuite, "SetPathStyle");
-  const SuiteCall call{kSuite, "SetPathStyle"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, style, "style pointer", &err)) return err;
   ArtObject* object = ResolveStyled(call, path, &err);

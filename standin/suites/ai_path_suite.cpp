@@ -17,8 +17,7 @@ ArtObject* ResolvePath(const SuiteCall& call, AIArtHandle path, ASErr* err) {
 
 AIErr KW_API GetPathSegmentCount(AIArtHandle path, int16_t* count) {
   if (count != nullptr) *count = 0;
-  KW_GATE(kSuite, "GetPathSegmentCount");
-  const SuiteCall call{kSuite, "GetPathSegmentCount"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, count, "count pointer", &err)) return err;
   const ArtObject* object = ResolvePath(call, path, &err);
@@ -27,8 +26,7 @@ AIErr KW_API GetPathSegmentCount(AIArtHandle path, int16_t* count) {
 }
 
 AIErr KW_API SetPathSegmentCount(AIArtHandle path, int16_t count) {
-  KW_GATE(kSuite, "SetPathSegmentCount");
-  const SuiteCall call{kSuite, "SetPathSegmentCount"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   ArtObject* object = ResolvePath(call, path, &err);
   if (object == nullptr) return err;
@@ -39,8 +37,7 @@ AIErr KW_API SetPathSegmentCount(AIArtHandle path, int16_t count) {
 
 AIErr KW_API GetPathSegments(AIArtHandle path, int16_t start, int16_t count,
                              AIPathSegment* segments) {
-  KW_GATE(kSuite, "GetPathSegments");
-  const SuiteCall call{kSuite, "GetPathSegments"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   const ArtObject* object = ResolvePath(call, path, &err);
   if (object == nullptr) return err;
@@ -56,8 +53,7 @@ AIErr KW_API GetPathSegments(AIArtHandle path, int16_t start, int16_t count,
 
 AIErr KW_API SetPathSegments(AIArtHandle path, int16_t start, int16_t count,
                              const AIPathSegment* segments) {
-  KW_GATE(kSuite, "SetPathSegments");
-  const SuiteCall call{kSuite, "SetPathSegments"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   ArtObject* object = ResolvePath(call, path, &err);
   if (object == nullptr) return err;
@@ -76,8 +72,7 @@ AIErr KW_API SetPathSegments(AIArtHandle path, int16_t start, int16_t count,
 
 AIErr KW_API GetPathClosed(AIArtHandle path, AIBoolean* closed) {
   if (closed != nullptr) *closed = false;
-  KW_GATE(kSuite, "GetPathClosed");
-  const SuiteCall call{kSuite, "GetPathClosed"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, closed, "closed pointer", &err)) return err;
   const ArtObject* object = ResolvePath(call, path, &err);
@@ -86,9 +81,9 @@ AIErr KW_API GetPathClosed(AIArtHandle path, AIBoolean* closed) {
 }
 
 AIErr KW_API SetPathClosed(AIArtHandle path, AIBoolean closed) {
-  KW_GATE(kSuite, "SetPathClosed");
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
-  ArtObject* object = ResolvePath({kSuite, "SetPathClosed"}, path, &err);
+  ArtObject* object = ResolvePath(call, path, &err);
   if (object != nullptr) object->closed = closed != 0;
   return err;
 }

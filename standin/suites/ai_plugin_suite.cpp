@@ -1,5 +1,5 @@
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -8,7 +8,7 @@ namespace {
 constexpr char kSuite[] = kAIPluginSuite;
 
 AIErr KW_API GetPluginOptions(SPPluginRef plugin, int32_t* options) {
-  KW_GATE(kSuite, "GetPluginOptions");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (plugin != host.PluginRef() || options == nullptr) return kBadParameterErr;
   *options = host.App().pluginOptions;
@@ -16,7 +16,7 @@ AIErr KW_API GetPluginOptions(SPPluginRef plugin, int32_t* options) {
 }
 
 AIErr KW_API SetPluginOptions(SPPluginRef plugin, int32_t options) {
-  KW_GATE(kSuite, "SetPluginOptions");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (plugin != host.PluginRef()) return kBadParameterErr;
   host.App().pluginOptions = options;

@@ -36,39 +36,38 @@ AIErr Write(const SuiteCall& call, const char* prefix, const char* suffix, Prefe
 }
 
 AIErr KW_API GetBooleanPreference(const char* prefix, const char* suffix, AIBoolean* value) {
-  KW_GATE(kSuite, "GetBooleanPreference");
-  return Read<bool>({kSuite, "GetBooleanPreference"}, prefix, suffix, value);
+  KW_SUITE_CALL();
+  return Read<bool>(call, prefix, suffix, value);
 }
 
 AIErr KW_API PutBooleanPreference(const char* prefix, const char* suffix, AIBoolean value) {
-  KW_GATE(kSuite, "PutBooleanPreference");
-  return Write({kSuite, "PutBooleanPreference"}, prefix, suffix, value != 0);
+  KW_SUITE_CALL();
+  return Write(call, prefix, suffix, value != 0);
 }
 
 AIErr KW_API GetIntegerPreference(const char* prefix, const char* suffix, int32_t* value) {
-  KW_GATE(kSuite, "GetIntegerPreference");
-  return Read<std::int32_t>({kSuite, "GetIntegerPreference"}, prefix, suffix, value);
+  KW_SUITE_CALL();
+  return Read<std::int32_t>(call, prefix, suffix, value);
 }
 
 AIErr KW_API PutIntegerPreference(const char* prefix, const char* suffix, int32_t value) {
-  KW_GATE(kSuite, "PutIntegerPreference");
-  return Write({kSuite, "PutIntegerPreference"}, prefix, suffix, value);
+  KW_SUITE_CALL();
+  return Write(call, prefix, suffix, value);
 }
 
 AIErr KW_API GetRealPreference(const char* prefix, const char* suffix, AIReal* value) {
-  KW_GATE(kSuite, "GetRealPreference");
-  return Read<AIReal>({kSuite, "GetRealPreference"}, prefix, suffix, value);
+  KW_SUITE_CALL();
+  return Read<AIReal>(call, prefix, suffix, value);
 }
 
 AIErr KW_API PutRealPreference(const char* prefix, const char* suffix, AIReal value) {
-  KW_GATE(kSuite, "PutRealPreference");
-  return Write({kSuite, "PutRealPreference"}, prefix, suffix, value);
+  KW_SUITE_CALL();
+  return Write(call, prefix, suffix, value);
 }
 
 AIErr KW_API GetStringPreference(const char* prefix, const char* suffix, char* buffer,
                                  int32_t capacity) {
-  KW_GATE(kSuite, "GetStringPreference");
-  const SuiteCall call{kSuite, "GetStringPreference"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (!CheckNames(call, prefix, suffix, &err) || Missing(call, buffer, "buffer", &err)) return err;
   if (capacity <= 0) return Misuse(call, "passed a buffer without room");
@@ -82,21 +81,19 @@ AIErr KW_API GetStringPreference(const char* prefix, const char* suffix, char* b
 }
 
 AIErr KW_API PutStringPreference(const char* prefix, const char* suffix, const char* value) {
-  KW_GATE(kSuite, "PutStringPreference");
-  const SuiteCall call{kSuite, "PutStringPreference"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, value, "string", &err)) return err;
   return Write(call, prefix, suffix, std::string(value));
 }
 
 AIErr KW_API GetPointPreference(const char* prefix, const char* suffix, ASPoint* value) {
-  KW_GATE(kSuite, "GetPointPreference");
-  return Read<ASPoint>({kSuite, "GetPointPreference"}, prefix, suffix, value);
+  KW_SUITE_CALL();
+  return Read<ASPoint>(call, prefix, suffix, value);
 }
 
 AIErr KW_API PutPointPreference(const char* prefix, const char* suffix, const ASPoint* value) {
-  KW_GATE(kSuite, "PutPointPreference");
-  const SuiteCall call{kSuite, "PutPointPreference"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   if (Missing(call, value, "point", &err)) return err;
   return Write(call, prefix, suffix, *value);

@@ -1,5 +1,5 @@
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -8,14 +8,14 @@ namespace {
 constexpr char kSuite[] = kAIRuntimeSuite;
 
 AIErr KW_API GetAppName(const char** name) {
-  KW_GATE(kSuite, "GetAppName");
+  KW_SUITE_CALL();
   if (name == nullptr) return kBadParameterErr;
   *name = "Kerfworks stand-in host";
   return kNoErr;
 }
 
 AIErr KW_API GetAppMajorVersion(int32_t* major) {
-  KW_GATE(kSuite, "GetAppMajorVersion");
+  KW_SUITE_CALL();
   if (major == nullptr) return kBadParameterErr;
   *major = Host::Current().App().appMajorVersion;
   return kNoErr;

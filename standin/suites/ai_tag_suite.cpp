@@ -24,8 +24,7 @@ bool CheckNameAndKind(const SuiteCall& call, const char* name, const char* kind,
 }
 
 AIErr KW_API SetTag(AIArtHandle art, const char* name, const char* kind, const void* value) {
-  KW_GATE(kSuite, "SetTag");
-  const SuiteCall call{kSuite, "SetTag"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   ArtObject* object = ResolveArt(call, art, &err);
   if (object == nullptr) return err;
@@ -37,8 +36,7 @@ AIErr KW_API SetTag(AIArtHandle art, const char* name, const char* kind, const v
 
 AIErr KW_API GetTag(AIArtHandle art, const char* name, const char* kind, const char** value) {
   if (value != nullptr) *value = nullptr;
-  KW_GATE(kSuite, "GetTag");
-  const SuiteCall call{kSuite, "GetTag"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   const ArtObject* object = ResolveArt(call, art, &err);
   if (object == nullptr) return err;
@@ -50,8 +48,7 @@ AIErr KW_API GetTag(AIArtHandle art, const char* name, const char* kind, const c
 }
 
 AIErr KW_API RemoveTag(AIArtHandle art, const char* name) {
-  KW_GATE(kSuite, "RemoveTag");
-  const SuiteCall call{kSuite, "RemoveTag"};
+  KW_SUITE_CALL();
   ASErr err = kNoErr;
   ArtObject* object = ResolveArt(call, art, &err);
   if (object == nullptr) return err;

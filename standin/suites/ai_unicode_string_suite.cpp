@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -12,7 +12,7 @@ constexpr char kSuite[] = kAIUnicodeStringSuite;
 // Platform encoding is UTF-8 on the stand-in host.
 AIErr KW_API Initialize(AIUnicodeStringHandle* string, const char* text, int32_t encoding) {
   if (string != nullptr) *string = nullptr;
-  KW_GATE(kSuite, "Initialize");
+  KW_SUITE_CALL();
   if (string == nullptr || text == nullptr) return kBadParameterErr;
   if (encoding != kAIPlatformCharacterEncoding && encoding != kAIUTF8CharacterEncoding) {
     return kBadParameterErr;
@@ -22,7 +22,7 @@ AIErr KW_API Initialize(AIUnicodeStringHandle* string, const char* text, int32_t
 }
 
 AIErr KW_API Dispose(AIUnicodeStringHandle string) {
-  KW_GATE(kSuite, "Dispose");
+  KW_SUITE_CALL();
   if (string == nullptr) return kNoErr;
   Host& host = Host::Current();
   if (!host.App().strings.Dispose(string)) {
@@ -33,7 +33,7 @@ AIErr KW_API Dispose(AIUnicodeStringHandle string) {
 }
 
 AIErr KW_API GetUTF8(AIUnicodeStringHandle string, char* buffer, int32_t capacity) {
-  KW_GATE(kSuite, "GetUTF8");
+  KW_SUITE_CALL();
   const UnicodeString* found = Host::Current().App().strings.Find(string);
   if (found == nullptr || buffer == nullptr || capacity <= 0) return kBadParameterErr;
   const std::size_t length = std::min(found->utf8.size(), static_cast<std::size_t>(capacity - 1));

@@ -1,53 +1,52 @@
 // The basic suite: suite acquisition through the registry, memory blocks through the block heap.
 #include <cstring>
 
-#include "standin/core/host.h"
 #include "standin/suites/catalog.h"
+#include "standin/suites/suite_call.h"
 
 namespace standin {
 namespace {
 
-constexpr char kBasic[] = "SP Basic Suite";
+constexpr const char* kSuite = kSPBasicSuiteName;
 
 ASErr KW_API AcquireSuite(const char* name, int32_t version, const void** suite) {
   if (suite != nullptr) *suite = nullptr;
-  KW_GATE(kBasic, "AcquireSuite");
+  KW_SUITE_CALL();
   if (name == nullptr || suite == nullptr) return kBadParameterErr;
   return Host::Current().Suites().Acquire(name, version, suite);
 }
 
 ASErr KW_API ReleaseSuite(const char* name, int32_t version) {
-  KW_GATE(kBasic, "ReleaseSuite");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (name == nullptr) return kBadParameterErr;
   ASErr result = host.Suites().Release(name, version);
   if (result != kNoErr) {
-    host.RecordMisbehaviour(std::string(kBasic) + "::ReleaseSuite",
-                            std::string("released ") + name + " v" + std::to_string(version) +
-                                " which it did not hold");
+    host.RecordMisbehaviour(call, std::string("released ") + name + " v" + std::to_string(version) +
+                                      " which it did not hold");
   }
   return result;
 }
 
 ASBoolean KW_API IsEqual(const char* token1, const char* token2) {
-  KW_GATE_OR(kBasic, "IsEqual", false);
+  KW_SUITE_CALL_OR(false);
   return token1 != nullptr && token2 != nullptr && std::strcmp(token1, token2) == 0;
 }
 
 ASErr KW_API AllocateBlock(size_t size, void** block) {
   if (block != nullptr) *block = nullptr;
-  KW_GATE(kBasic, "AllocateBlock");
+  KW_SUITE_CALL();
   if (block == nullptr) return kBadParameterErr;
   *block = Host::Current().Blocks().Allocate(size, "basic suite block");
   return *block == nullptr ? kOutOfMemoryErr : kNoErr;
 }
 
 ASErr KW_API FreeBlock(void* block) {
-  KW_GATE(kBasic, "FreeBlock");
+  KW_SUITE_CALL();
   if (block == nullptr) return kNoErr;
   Host& host = Host::Current();
   if (!host.Blocks().Free(block)) {
-    host.RecordMisbehaviour(std::string(kBasic) + "::FreeBlock", "freed a block it did not own");
+    host.RecordMisbehaviour(call, "freed a block it did not own");
     return kBadParameterErr;
   }
   return kNoErr;
@@ -55,14 +54,14 @@ ASErr KW_API FreeBlock(void* block) {
 
 ASErr KW_API ReallocateBlock(void* block, size_t newSize, void** newBlock) {
   if (newBlock != nullptr) *newBlock = nullptr;
-  KW_GATE(kBasic, "ReallocateBlock");
+  KW_SUITE_CALL();
   if (newBlock == nullptr) return kBadParameterErr;
   *newBlock = Host::Current().Blocks().Reallocate(block, newSize, "basic suite block");
   return *newBlock == nullptr ? kOutOfMemoryErr : kNoErr;
 }
 
 ASErr KW_API Undefined() {
-  KW_GATE(kBasic, "Undefined");
+  KW_SUITE_CALL();
   return kUnhandledMsgErr;
 }
 

@@ -6,16 +6,9 @@
 
 #include <string>
 
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 
 namespace standin {
-
-// One suite call, for the misbehaviour record.
-struct SuiteCall {
-  const char* suite;
-  const char* function;
-  std::string Name() const { return std::string(suite) + "::" + function; }
-};
 
 // Records `what` against the call and answers kBadParameterErr.
 ASErr Misuse(const SuiteCall& call, const std::string& what);

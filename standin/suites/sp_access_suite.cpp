@@ -1,5 +1,5 @@
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 struct KwSPAccess {
@@ -18,7 +18,7 @@ bool IsOurPlugin(SPPluginRef plugin) {
 
 ASErr KW_API AcquirePluginAccess(SPPluginRef plugin, SPAccessRef* access) {
   if (access != nullptr) *access = nullptr;
-  KW_GATE(kSuite, "AcquirePluginAccess");
+  KW_SUITE_CALL();
   if (!IsOurPlugin(plugin) || access == nullptr) return kBadParameterErr;
   ++Host::Current().App().accessHolds;
   *access = &gAccess;
@@ -26,7 +26,7 @@ ASErr KW_API AcquirePluginAccess(SPPluginRef plugin, SPAccessRef* access) {
 }
 
 ASErr KW_API ReleasePluginAccess(SPAccessRef access) {
-  KW_GATE(kSuite, "ReleasePluginAccess");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (access != &gAccess || host.App().accessHolds == 0) {
     host.RecordMisbehaviour(std::string(kSuite) + "::ReleasePluginAccess",
@@ -39,7 +39,7 @@ ASErr KW_API ReleasePluginAccess(SPAccessRef access) {
 
 ASErr KW_API GetAccessInstanceHandle(SPAccessRef access, void** instance) {
   if (instance != nullptr) *instance = nullptr;
-  KW_GATE(kSuite, "GetAccessInstanceHandle");
+  KW_SUITE_CALL();
   if (access != &gAccess || instance == nullptr) return kBadParameterErr;
   // Without a module the plug-in's code is linked into the host's own program, whose handle is
   // the null one (as Windows names the process's own module).
@@ -50,7 +50,7 @@ ASErr KW_API GetAccessInstanceHandle(SPAccessRef access, void** instance) {
 
 ASErr KW_API GetPluginAccess(SPPluginRef plugin, SPAccessRef* access) {
   if (access != nullptr) *access = nullptr;
-  KW_GATE(kSuite, "GetPluginAccess");
+  KW_SUITE_CALL();
   if (!IsOurPlugin(plugin) || access == nullptr) return kBadParameterErr;
   *access = &gAccess;
   return kNoErr;

@@ -1,5 +1,5 @@
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -13,14 +13,14 @@ std::string Label(const char* debugName) {
 
 ASErr KW_API AllocateBlock(size_t size, const char* debugName, void** block) {
   if (block != nullptr) *block = nullptr;
-  KW_GATE(kSuite, "AllocateBlock");
+  KW_SUITE_CALL();
   if (block == nullptr) return kBadParameterErr;
   *block = Host::Current().Blocks().Allocate(size, Label(debugName));
   return *block == nullptr ? kOutOfMemoryErr : kNoErr;
 }
 
 ASErr KW_API FreeBlock(void* block) {
-  KW_GATE(kSuite, "FreeBlock");
+  KW_SUITE_CALL();
   if (block == nullptr) return kNoErr;
   Host& host = Host::Current();
   if (!host.Blocks().Free(block)) {
@@ -32,7 +32,7 @@ ASErr KW_API FreeBlock(void* block) {
 
 ASErr KW_API ReallocateBlock(void* block, size_t newSize, const char* debugName, void** newBlock) {
   if (newBlock != nullptr) *newBlock = nullptr;
-  KW_GATE(kSuite, "ReallocateBlock");
+  KW_SUITE_CALL();
   if (newBlock == nullptr) return kBadParameterErr;
   *newBlock = Host::Current().Blocks().Reallocate(block, newSize, Label(debugName));
   return *newBlock == nullptr ? kOutOfMemoryErr : kNoErr;

@@ -1,6 +1,6 @@
 #include "hostapi/suites.h"
-#include "standin/core/host.h"
 #include "standin/core/stub.h"
+#include "standin/suites/suite_call.h"
 #include "standin/suites/tables.h"
 
 namespace standin {
@@ -9,7 +9,7 @@ namespace {
 constexpr char kSuite[] = kSPPluginsSuite;
 
 ASErr KW_API SetPluginName(SPPluginRef plugin, const char* name) {
-  KW_GATE(kSuite, "SetPluginName");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (plugin != host.PluginRef() || name == nullptr) return kBadParameterErr;
   host.App().pluginName = name;
@@ -17,7 +17,7 @@ ASErr KW_API SetPluginName(SPPluginRef plugin, const char* name) {
 }
 
 ASErr KW_API GetPluginName(SPPluginRef plugin, const char** name) {
-  KW_GATE(kSuite, "GetPluginName");
+  KW_SUITE_CALL();
   Host& host = Host::Current();
   if (plugin != host.PluginRef() || name == nullptr) return kBadParameterErr;
   *name = host.App().pluginName.c_str();

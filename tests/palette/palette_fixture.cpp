@@ -53,7 +53,7 @@ void PaletteHostTest::DeletePalette() {
 }
 
 standin::DialogRecord& PaletteHostTest::Dialog(ADMDialogRef dialog) {
-  standin::DialogRecord* record = host_.Dialogs().Dialog(dialog, "palette test");
+  standin::DialogRecord* record = host_.Dialogs().Dialog(dialog, {"palette test", "Dialog"});
   if (record == nullptr) throw std::logic_error("no such dialog");
   return *record;
 }
@@ -65,7 +65,7 @@ standin::ItemRecord& PaletteHostTest::Item(ADMDialogRef dialog, int id) {
 }
 
 int PaletteHostTest::MenuOf(const standin::ItemRecord& item) {
-  const standin::ListRecord* list = host_.Dialogs().List(item.list, "palette test");
+  const standin::ListRecord* list = host_.Dialogs().List(item.list, {"palette test", "MenuOf"});
   return list == nullptr ? 0 : list->menuId;
 }
 

@@ -227,7 +227,8 @@ TEST_F(PaletteTest, OutputModePopupSetsTheModeAndRedrawsThePreview) {
   EXPECT_FALSE(kADM_bSelectColor);
   EXPECT_EQ(Item(d, kPreviewItem).invalidateCalls, 1);
   // The host moves the choice back without the user; only the user's change counts.
-  const standin::ListRecord* list = host_.Dialogs().List(Item(d, kOutputModePopup).list, "test");
+  const standin::ListRecord* list =
+      host_.Dialogs().List(Item(d, kOutputModePopup).list, {"palette test", "List"});
   ASSERT_NE(list, nullptr);
   host_.Dialogs().SelectEntry(list->entries.at(kOutputAll), true);
   NotifyItem(d, kOutputModePopup, "ADM Bounds Changed Notifier");

@@ -39,7 +39,10 @@ TEST(ModuleSession, ShutdownBeforeStartupDoesNothing) {
   EXPECT_EQ(host.Shutdown(), kNoErr);
   EXPECT_EQ(host.Globals(), nullptr);
   EXPECT_TRUE(host.Suites().AcquisitionOrder().empty());
-  EXPECT_TRUE(host.Leftovers().empty());
+  // The only record is of the message itself, which the host would not send.
+  EXPECT_EQ(host.Leftovers(), std::vector<std::string>{
+                                  "misbehaviour: call #0 SP Interface/Shutdown (not loaded): the "
+                                  "host would not send this message now"});
 }
 
 TEST(ModuleSession, StartupHoldsEverySuiteAndShutdownGivesEverythingBack) {
@@ -50,7 +53,7 @@ TEST(ModuleSession, StartupHoldsEverySuiteAndShutdownGivesEverythingBack) {
   EXPECT_EQ(host.App().pluginName, "ADMNonModalDialog");
   EXPECT_EQ(host.Shutdown(), kNoErr);
   EXPECT_EQ(host.Globals(), nullptr);
-  EXPECT_TRUE(host.Leftovers().empty());
+  EXPECT_EQ(host.Leftovers(), std::vector<std::string>{});
 }
 
 // Menu items stay with the host until it quits, so every session is a host of its own; the
@@ -75,7 +78,7 @@ TEST(ModuleSession, UnansweredMessagesYieldZeroAndNoAlert) {
   EXPECT_EQ(host.Send("SP Cache", "Plug-in Purge"), kNoErr);
   EXPECT_TRUE(host.App().alerts.empty());
   host.Shutdown();
-  EXPECT_TRUE(host.Leftovers().empty());
+  EXPECT_EQ(host.Leftovers(), std::vector<std::string>{});
 }
 
 TEST(ModuleSession, UnloadedPluginAnswersZeroWithoutDispatchUntilReloaded) {
@@ -92,7 +95,9 @@ TEST(ModuleSession, UnloadedPluginAnswersZeroWithoutDispatchUntilReloaded) {
   EXPECT_EQ(host.Send("SP Interface", "About"), kNoErr);
   EXPECT_EQ(host.App().alerts.size(), 1u);
   EXPECT_EQ(host.Shutdown(), kNoErr);
-  EXPECT_TRUE(host.Leftovers().empty());
+  EXPECT_EQ(host.Leftovers(), std::vector<std::string>{
+                                  "misbehaviour: call #75 SP Interface/About (unloaded): the host "
+                                  "would not send this message now"});
 }
 
 TEST(ModuleSession, ShutdownWhileUnloadedDeletesTheObject) {
@@ -101,7 +106,13 @@ TEST(ModuleSession, ShutdownWhileUnloadedDeletesTheObject) {
   ASSERT_EQ(host.Unload(), kNoErr);
   EXPECT_EQ(host.Shutdown(), kNoErr);
   EXPECT_EQ(host.Globals(), nullptr);
-  EXPECT_TRUE(host.Leftovers().empty());
+  // The out-of-turn message is recorded, then the suites acquired again to give everything back.
+  const std::vector<std::string> left = host.Leftovers();
+  ASSERT_FALSE(left.empty());
+  EXPECT_EQ(left.front(),
+            "misbehaviour: call #75 SP Interface/Shutdown (unloaded): the host would not send "
+            "this message now");
+  for (const std::string& line : left) EXPECT_TRUE(line.starts_with("misbehaviour: ")) << line;
 }
 
 TEST(ModuleSession, FailedReloadKeepsTheObjectAndReportsTheCode) {
@@ -118,7 +129,7 @@ TEST(ModuleSession, FailedReloadKeepsTheObjectAndReportsTheCode) {
   host.Suites().ClearRefusals();
   ASSERT_EQ(host.Reload(), kNoErr);
   EXPECT_EQ(host.Shutdown(), kNoErr);
-  EXPECT_TRUE(host.Leftovers().empty());
+  EXPECT_EQ(host.Leftovers(), std::vector<std::string>{});
 }
 
 TEST(ModuleSession, FailedStartupShowsTheCodeWithoutAnObject) {
@@ -128,7 +139,7 @@ TEST(ModuleSession, FailedStartupShowsTheCodeWithoutAnObject) {
   EXPECT_EQ(host.Globals(), nullptr);
   EXPECT_EQ(AlertTexts(host),
             std::vector<std::string>{"The filter cannot complete because of an unknown error."});
-  EXPECT_TRUE(host.Leftovers().empty());
+  EXPECT_EQ(host.Leftovers(), std::vector<std::string>{});
 }
 
 TEST(ModuleSession, ObjectThatCannotBeAllocatedFailsStartupWithOutOfMemory) {
@@ -139,7 +150,7 @@ TEST(ModuleSession, ObjectThatCannotBeAllocatedFailsStartupWithOutOfMemory) {
   EXPECT_EQ(host.Globals(), nullptr);
   EXPECT_EQ(AlertTexts(host),
             std::vector<std::string>{"The filter cannot complete because of an unknown error."});
-  EXPECT_TRUE(host.Leftovers().empty());
+  EXPECT_EQ(host.Leftovers(), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -218,7 +218,7 @@ TEST_F(PaletteSessionTest, ResizingRelaysOutThePreviewWithinTheSizeLimits) {
       << Describe(Item(host, palette, kPreviewItem).bounds);
 
   // A palette folded to nothing keeps the preview where it was.
-  standin::DialogRecord* record = host.Dialogs().Dialog(palette, "test");
+  standin::DialogRecord* record = host.Dialogs().Dialog(palette, {"session test", "Dialog"});
   record->bounds.right = record->bounds.left;
   record->bounds.bottom = record->bounds.top;
   host.Dialogs().NotifyDialog(palette, standin::kBoundsChangedNotifier);

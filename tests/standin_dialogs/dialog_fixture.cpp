@@ -142,7 +142,13 @@ ADMItemRef DialogTest::ItemOf(ADMDialogRef dialog, int id) {
 std::vector<std::string> DialogTest::Leftovers() {
   std::vector<std::string> out;
   for (const std::string& entry : host.Leftovers()) {
-    if (entry.rfind("suite not released: ", 0) != 0) out.push_back(entry);
+    if (entry.rfind("suite not released: ", 0) != 0 && entry.rfind("misbehaviour: ", 0) != 0) {
+      out.push_back(entry);
+    }
+  }
+  // Without the call number and state, which these tests do not pin down.
+  for (const standin::MisbehaviourRecord& record : host.MisbehaviourRecords()) {
+    out.push_back("misbehaviour: " + record.call + ": " + record.what);
   }
   return out;
 }

@@ -57,7 +57,8 @@ class DialogTest : public ::testing::Test {
   // A palette made through the dialog suite with InitProc, as the plug-in makes it.
   ADMDialogRef CreatePalette(ADMUserData userData = nullptr);
   ADMItemRef ItemOf(ADMDialogRef dialog, int id);
-  // The host's leftovers but for the suites this fixture holds until it ends.
+  // The host's leftovers but for the suites this fixture holds until it ends; misbehaviour as
+  // "misbehaviour: Suite::Function: what".
   std::vector<std::string> Leftovers();
 
   standin::Host host{standin::HostOptions{.modulePath = "", .resourcePath = "", .japanese = false}};

@@ -93,14 +93,15 @@ TEST(PluginResourcesTest, UnreadableResourcesAreReportedOnceNotThrown) {
       .modulePath = "", .resourcePath = "/nonexistent/KerfworksPlugin.res", .japanese = false});
   host.AsHostCall([&] {
     EXPECT_EQ(host.Dialogs().Create({host.PluginRef(), "P", 16200, 5, nullptr, nullptr, 0, false},
-                                    "test"),
+                                    {"resources test", "Create"}),
               nullptr);
     EXPECT_EQ(host.Dialogs().Resources(), nullptr);
   });
   const std::vector<std::string> leftovers = host.Leftovers();
   ASSERT_EQ(leftovers.size(), 2u);
   EXPECT_NE(leftovers[0].find("cannot read the plug-in's resources"), std::string::npos);
-  EXPECT_EQ(leftovers[1], "misbehaviour: test: no dialog resource 16200");
+  EXPECT_EQ(leftovers[1],
+            "misbehaviour: call #0 resources test::Create (started): no dialog resource 16200");
 }
 
 }  // namespace

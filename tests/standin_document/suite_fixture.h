@@ -53,7 +53,7 @@ class DocumentSuitesTest : public ::testing::Test {
   }
 
   // The misbehaviour recorded so far, one line each.
-  const std::vector<std::string>& Misbehaviour() const { return host.Misbehaviour(); }
+  std::vector<std::string> Misbehaviour() const { return host.Misbehaviour(); }
 
   standin::DocumentView View() { return standin::DocumentView(host.Documents()); }
 

@@ -192,6 +192,18 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       options.registerCutter = value();
     } else if (argument == "--cut-file") {
       options.cutFileCopy = value();
+    } else if (argument == "--host-calls") {
+      options.hostCalls = true;
+    } else if (argument == "--fail-host-call") {
+      const std::string& call = value();
+      const auto comma = call.find(',');
+      const auto k = ParseWhole<std::uint64_t>(call.substr(0, comma));
+      options.failOnward = comma != std::string::npos && call.substr(comma + 1) == "onward";
+      if (!k || *k == 0 || (comma != std::string::npos && !options.failOnward)) {
+        throw UsageError("--fail-host-call must be K or K,onward with K from 1, not \"" + call +
+                         "\"");
+      }
+      options.failHostCall = *k;
     } else if (argument.starts_with("-") && argument != "-") {
       throw UsageError("unknown option " + argument);
     } else if (options.drawing.empty()) {
@@ -253,10 +265,14 @@ options:
                          register PROGRAM as the cutting application where the plug-in looks for
                          it, say where, and stop (no drawing needed)
   --cut-file PATH        after each cut, also copy the cut file to PATH
+  --host-calls           print at shut-down how many host calls the session made
+  --fail-host-call K[,onward]
+                         fail the K-th host call (or every one from the K-th on) with an error
   --help, --version
 
 exit status: 0 every step did what was asked; 1 the plug-in showed an error alert or a step could
-not be done (a file not written, a program not started); 2 a usage or input error (nothing runs).
+not be done (a file not written, a program not started); 2 a usage or input error (nothing runs);
+3 the plug-in left something behind or misbehaved (listed at shut-down).
 )";
 }
 

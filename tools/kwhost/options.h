@@ -3,6 +3,7 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_OPTIONS_H
 #define KERFWORKS_TOOLS_KWHOST_OPTIONS_H
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -64,14 +65,17 @@ struct Options {
   bool japanese = false;
   float rulerOriginX = 0, rulerOriginY = 0;
   std::optional<int> hostVersion;
-  std::string pluginPath;       // empty: the module built beside kwhost
-  std::string preferencesPath;  // empty: the default (see preference_file.h)
-  bool force = false;           // --save may replace the drawing that was read
-  bool quiet = false;           // only warnings and errors
-  bool list = false;            // describe the drawing and the settings, run nothing
-  std::string cutter;           // the cutting application for this run only
-  std::string registerCutter;   // the cutting application to register for good
-  std::string cutFileCopy;      // where each cut file is copied after the cut
+  std::string pluginPath;                     // empty: the module built beside kwhost
+  std::string preferencesPath;                // empty: the default (see preference_file.h)
+  bool force = false;                         // --save may replace the drawing that was read
+  bool quiet = false;                         // only warnings and errors
+  bool list = false;                          // describe the drawing and the settings, run nothing
+  std::string cutter;                         // the cutting application for this run only
+  std::string registerCutter;                 // the cutting application to register for good
+  std::string cutFileCopy;                    // where each cut file is copied after the cut
+  bool hostCalls = false;                     // print the number of host calls at shut-down
+  std::optional<std::uint64_t> failHostCall;  // the host call to fail, counted from 1
+  bool failOnward = false;                    // and every one after it
   bool help = false;
   bool version = false;
 };

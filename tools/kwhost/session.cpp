@@ -457,6 +457,18 @@ class Runner {
   bool modeChosen_ = false;
 };
 
+// The books of the session as the host closes them: the count of host calls when asked, then
+// whatever the plug-in left behind or did wrong, which overrides `status`.
+int CloseBooks(const Options& options, standin::Host& host, int status, std::ostream& out,
+               std::ostream& err) {
+  if (options.hostCalls) out << "host calls: " << host.Gate().Count() << "\n";
+  const std::vector<std::string> leftovers = host.Leftovers();
+  for (const std::string& leftover : leftovers) {
+    err << "kwhost: the plug-in left behind: " << leftover << "\n";
+  }
+  return leftovers.empty() ? status : kExitLeftovers;
+}
+
 standin::HostOptions HostOptionsFor(const Options& options) {
   standin::HostOptions host;
   if (!options.pluginPath.empty()) host.modulePath = options.pluginPath;
@@ -544,11 +556,14 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
     out << "hidden: " << hiddenPaths << " path(s), kept in the document and cut with the rest\n";
   }
 
+  if (options.failHostCall) {
+    host->Gate().FailCall(*options.failHostCall, standin::kInjectedFailureErr, options.failOnward);
+  }
   const ASErr started = host->Startup();
   report.PrintNew();
   if (started != kNoErr) {
     err << "kwhost: the plug-in did not start (code " << started << ")\n";
-    return kExitPluginError;
+    return CloseBooks(options, *host, kExitPluginError, out, err);
   }
   host->NotifyType(hostapi::kAIApplicationStartedNotifier);
   report.PrintNew();
@@ -569,10 +584,7 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
       status = kExitPluginError;
     }
   }
-  for (const std::string& leftover : host->Leftovers()) {
-    err << "kwhost: the plug-in left behind: " << leftover << "\n";
-  }
-  return status;
+  return CloseBooks(options, *host, status, out, err);
 }
 
 }  // namespace

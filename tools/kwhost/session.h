@@ -13,6 +13,7 @@ namespace kwhost {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitPluginError = 1;
 inline constexpr int kExitInputError = 2;
+inline constexpr int kExitLeftovers = 3;
 
 int RunSession(const Options& options, std::ostream& out, std::ostream& err);
 
