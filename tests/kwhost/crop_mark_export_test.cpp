@@ -103,16 +103,24 @@ constexpr char kHandWritten[] =
 </svg>
 )svg";
 
+// In ISO-8859-1, which the reader holds as UTF-8: the save writes it back in its own bytes.
+constexpr char kLatin1[] =
+    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+    "width=\"200pt\" height=\"100pt\">\n  <title>caf\xe9</title>\n  <circle id=\"c\" "
+    "r=\"5\"/>\n</svg>\n";
+
 struct TextCase {
   const char* what;
+  const char* drawing;
   std::function<void(standin::DocumentModel&, const standin::DocumentView&)> change;
   bool cropMarks;
   std::vector<std::pair<std::string, std::string>> edits;  // of the file's text
 };
 
 const TextCase kTextCases[] = {
-    {"nothing changed", [](auto&, auto&) {}, false, {}},
+    {"nothing changed", kHandWritten, [](auto&, auto&) {}, false, {}},
     {"a path tagged and hidden, crop marks added",
+     kHandWritten,
      [](standin::DocumentModel& model, const standin::DocumentView& view) {
        standin::ArtObject& ring = *model.FindArt(view.Find("ring"));
        ring.tags["KerfworksCutMark"] = {"KerfworksCutMark", "0001"};
@@ -127,6 +135,7 @@ const TextCase kTextCases[] = {
        "style='font-family:&apos;A B&apos;;stroke-dasharray:2 1;visibility:hidden;' "
        "x:label='caf&#233;&#160;one' id=\"ring\" kw:KerfworksCutMark=\"0001\"  />"}}},
     {"a moved shape becomes a path",
+     kHandWritten,
      [](standin::DocumentModel& model, const standin::DocumentView& view) {
        for (auto& s : model.FindArt(view.Find("box"))->segments)
          s.p.h += 5, s.in.h += 5, s.out.h += 5;
@@ -134,6 +143,14 @@ const TextCase kTextCases[] = {
      false,
      {{"<rect id='box'\n\tx='10' y='10' width='20' height='10' class=\"a\"/>",
        "<path id='box' class=\"a\" d=\"M15,10 L35,10 L35,20 L15,20 Z\"/>"}}},
+    {"ISO-8859-1, a circle tagged after a character beyond ASCII",
+     kLatin1,
+     [](standin::DocumentModel& model, const standin::DocumentView& view) {
+       model.FindArt(view.Find("c"))->tags["KerfworksCutMark"] = {"KerfworksCutMark", "0001"};
+     },
+     false,
+     {{"height=\"100pt\">", "height=\"100pt\" xmlns:kw=\"urn:kerfworks:tags\">"},
+      {"r=\"5\"/>", "r=\"5\" kw:KerfworksCutMark=\"0001\"/>"}}},
 };
 
 std::size_t Count(const std::string& text, const std::string& part) {
@@ -147,14 +164,14 @@ TEST_F(CropMarkExport, SaveWritesTheFileTextBackButForTheChanges) {
   gCropMarkRadius = kCropMarkRadius;
   for (const TextCase& row : kTextCases) {
     SCOPED_TRACE(row.what);
-    const auto loaded = kwhost::LoadDrawing(svg::ImportSvgText(kHandWritten), host_.Documents());
+    const auto loaded = kwhost::LoadDrawing(svg::ImportSvgText(row.drawing), host_.Documents());
     row.change(host_.Documents(), standin::DocumentView(host_.Documents()));
     if (row.cropMarks) Run([] { SetCropMarks(true); });
     kwhost::SaveSummary summary;
     const std::string saved =
-        kwhost::SaveIntoOriginal(kHandWritten, loaded, host_.Documents(), summary);
+        kwhost::SaveIntoOriginal(row.drawing, loaded, host_.Documents(), summary);
 
-    std::string expected = kHandWritten;
+    std::string expected = row.drawing;
     for (const auto& [from, to] : row.edits) {
       const auto at = expected.find(from);
       ASSERT_NE(at, std::string::npos) << from;

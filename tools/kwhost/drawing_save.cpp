@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "tools/kwhost/document_export.h"
+#include "tools/kwhost/latin1_text.h"
 #include "tools/kwhost/original_text.h"
 #include "tools/kwhost/path_data.h"
 #include "tools/kwhost/svg/drawing.h"
@@ -132,11 +133,16 @@ class Merger {
     constexpr unsigned kParse =
         (pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata) &
         ~pugi::parse_eol & ~pugi::parse_wconv_attribute;
-    if (!xml_.load_buffer(original.data(), original.size(), kParse)) {
-      throw ExportError("the drawing read at the start is no longer readable XML");
+    const pugi::xml_parse_result parsed =
+        xml_.load_buffer(original.data(), original.size(), kParse);
+    if (!parsed) throw ExportError("the drawing read at the start is no longer readable XML");
+    // The reader holds the text as UTF-8, where the items' offsets point.
+    const bool latin1 = parsed.encoding == pugi::encoding_latin1;
+    if (parsed.encoding != pugi::encoding_utf8 && !latin1) {
+      throw ExportError("only UTF-8 and ISO-8859-1 drawings can be saved into their own text");
     }
     root_ = xml_.document_element();
-    text_.emplace(original, xml_);
+    text_.emplace(latin1 ? Latin1ToUtf8(original) : original, xml_);
     IndexElements(root_);
     prefixes_ = DeclarePrefixes();
     rootToPage_ = RootToPage();
@@ -146,7 +152,7 @@ class Merger {
     }
     RemoveUnclaimed();
     DropUnusedDeclarations();
-    return text_->Write();
+    return latin1 ? Utf8ToLatin1(text_->Write()) : text_->Write();
   }
 
  private:
