@@ -142,7 +142,8 @@ class Merger {
       throw ExportError("only UTF-8 and ISO-8859-1 drawings can be saved into their own text");
     }
     root_ = xml_.document_element();
-    text_.emplace(latin1 ? Latin1ToUtf8(original) : original, xml_);
+    if (latin1) converted_ = Latin1ToUtf8(original);
+    text_.emplace(latin1 ? std::string_view(converted_) : std::string_view(original), xml_);
     IndexElements(root_);
     prefixes_ = DeclarePrefixes();
     rootToPage_ = RootToPage();
@@ -502,6 +503,7 @@ class Merger {
   SaveSummary& summary_;
   pugi::xml_document xml_;
   pugi::xml_node root_;
+  std::string converted_;  // an ISO-8859-1 original in UTF-8
   std::optional<OriginalText> text_;
   std::vector<std::string> declared_;  // prefixes this save bound on the root
   std::unordered_map<std::ptrdiff_t, pugi::xml_node> byOffset_;

@@ -56,8 +56,8 @@ bool IsSpace(char c) {
 
 }  // namespace
 
-OriginalText::OriginalText(std::string text, pugi::xml_document& document)
-    : text_(std::move(text)), root_(document.document_element()) {
+OriginalText::OriginalText(std::string_view text, pugi::xml_document& document)
+    : text_(text), root_(document.document_element()) {
   const std::ptrdiff_t offset = root_.offset_debug();
   Expect(offset > 0, 0);
   Index(root_, static_cast<std::size_t>(offset - 1));
@@ -80,7 +80,7 @@ std::string OriginalText::Write() const {
 }
 
 bool OriginalText::At(std::size_t at, std::string_view part) const {
-  return at <= text_.size() && std::string_view(text_).substr(at, part.size()) == part;
+  return at <= text_.size() && text_.substr(at, part.size()) == part;
 }
 
 void OriginalText::Expect(bool matches, std::size_t at) const {
@@ -180,8 +180,7 @@ std::size_t OriginalText::IndexElement(pugi::xml_node node, std::size_t at, Span
 
 std::string_view OriginalText::ValueRead(const Attribute& attribute) const {
   if (attribute.referenced) return attribute.value;
-  return std::string_view(text_).substr(attribute.valueBegin,
-                                        attribute.end - 1 - attribute.valueBegin);
+  return text_.substr(attribute.valueBegin, attribute.end - 1 - attribute.valueBegin);
 }
 
 void OriginalText::WriteNode(pugi::xml_node node, std::string& out) const {
@@ -236,7 +235,7 @@ void OriginalText::WriteAttributes(pugi::xml_node node, const Span& span, std::s
   char quote = '"';
   if (!span.attributes.empty()) {
     const Attribute& last = span.attributes.back();
-    separator = std::string_view(text_).substr(last.begin, last.nameBegin - last.begin);
+    separator = text_.substr(last.begin, last.nameBegin - last.begin);
     quote = text_[last.valueBegin - 1];
   }
   for (const pugi::xml_attribute& now : node.attributes()) {

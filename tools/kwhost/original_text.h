@@ -19,8 +19,9 @@ namespace kwhost {
 class OriginalText {
  public:
   // `document` was read from `text` with white space, comments and processing instructions kept,
-  // and is not changed yet. Throws ExportError where its nodes do not match the text.
-  OriginalText(std::string text, pugi::xml_document& document);
+  // and is not changed yet; `text` outlives this. Throws ExportError where its nodes do not match
+  // the text.
+  OriginalText(std::string_view text, pugi::xml_document& document);
 
   // Takes `node` out of the tree without freeing it: a freed node's memory may be reused by a new
   // node, which would then be taken for the original one.
@@ -55,7 +56,7 @@ class OriginalText {
   void WriteElement(pugi::xml_node node, const Span& span, std::string& out) const;
   void WriteAttributes(pugi::xml_node node, const Span& span, std::string& out) const;
 
-  std::string text_;
+  std::string_view text_;
   pugi::xml_node root_, removed_;
   std::unordered_map<const void*, Span> spans_;
 };
