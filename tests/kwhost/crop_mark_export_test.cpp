@@ -94,7 +94,7 @@ constexpr char kHandWritten[] =
     <circle id='sun' cx='55' cy='50' r='20' fill='#ffcc33' stroke='#000'/>
     <path
 	d='M110,60 h30 v20 h-30 z'   stroke = "#000"
-	  style='font-family:&apos;A B&apos;;stroke-dasharray:2 1' x:label='caf&#233;&#160;one' id="ring"  />
+	  style='font-family:&apos;A B&apos;; stroke-dasharray:2 1' x:label='caf&#233;&#160;one' id="ring"  />
     <rect id='box'
 	x='10' y='10' width='20' height='10' class="a"/>
     <text id="t" x="10" y="90">A&#x41; &amp; B &lt;c&gt;</text>
@@ -130,9 +130,9 @@ const TextCase kTextCases[] = {
      {{"viewBox='0 0 200 100'>",
        "viewBox='0 0 200 100' xmlns:kw='urn:kerfworks:tags' "
        "xmlns:sodipodi='http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd'>"},
-      {"style='font-family:&apos;A B&apos;;stroke-dasharray:2 1' x:label='caf&#233;&#160;one' "
+      {"style='font-family:&apos;A B&apos;; stroke-dasharray:2 1' x:label='caf&#233;&#160;one' "
        "id=\"ring\"  />",
-       "style='font-family:&apos;A B&apos;;stroke-dasharray:2 1;visibility:hidden;' "
+       "style='font-family:&apos;A B&apos;; stroke-dasharray:2 1;visibility:hidden;' "
        "x:label='caf&#233;&#160;one' id=\"ring\" kw:KerfworksCutMark=\"0001\"  />"}}},
     {"a moved shape becomes a path",
      kHandWritten,

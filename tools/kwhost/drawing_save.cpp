@@ -49,18 +49,19 @@ std::string_view Trim(std::string_view text) {
 }
 
 // Replaces the properties `set` names in the element's style attribute, which wins over the
-// presentation attributes and the style sheet; an empty value removes the property.
+// presentation attributes and the style sheet; an empty value removes the property. The other
+// declarations keep their text.
 void SetStyle(pugi::xml_node element, const std::vector<std::pair<std::string, std::string>>& set) {
   std::string kept;
   std::string_view rest = element.attribute("style").value();
   while (!rest.empty()) {
     const auto end = rest.find(';');
-    const std::string_view declaration = Trim(rest.substr(0, end));
+    const std::string_view declaration = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     const std::string_view name = Trim(declaration.substr(0, declaration.find(':')));
     bool replaced = false;
     for (const auto& [property, value] : set) replaced = replaced || name == property;
-    if (!declaration.empty() && !replaced) kept += std::string(declaration) + ";";
+    if (!Trim(declaration).empty() && !replaced) kept += std::string(declaration) + ";";
   }
   for (const auto& [property, value] : set) {
     if (!value.empty()) kept += property + ":" + value + ";";
