@@ -1,6 +1,7 @@
 // The save into the original text: each kind of change lands in its element only, and reading the
 // result back gives the changed document.
 #include "tools/kwhost/drawing_save.h"
+#include "tools/kwhost/latin1_text.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,16 @@ TEST(DrawingSaveOfCopies, AChangedCopyReplacesItsUseAndKeepsItsPlaceAndTags) {
     EXPECT_NEAR(copyBack.segments[i].p.v, before[i].p.v, 1e-3);
   }
   EXPECT_EQ(back.Art("u2").children.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Latin1Text, RoundTripsAndRefersToWhatItCannotHold) {
+  EXPECT_EQ(kwhost::Latin1ToUtf8("caf\xe9 \xff!"), "caf\xc3\xa9 \xc3\xbf!");
+  EXPECT_EQ(kwhost::Utf8ToLatin1("caf\xc3\xa9 \xc3\xbf!"), "caf\xe9 \xff!");
+  EXPECT_EQ(kwhost::Utf8ToLatin1("\xe2\x82\xac \xf0\x9f\x98\x80"), "&#8364; &#128512;");
 }
 
 }  // namespace

@@ -13,13 +13,15 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <set>
-#include <sstream>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
 #include "tools/kwhost/document_export.h"
+#include "tools/kwhost/latin1_text.h"
+#include "tools/kwhost/original_text.h"
 #include "tools/kwhost/path_data.h"
 #include "tools/kwhost/svg/drawing.h"
 #include "tools/kwhost/svg/svg_import.h"
@@ -47,18 +49,19 @@ std::string_view Trim(std::string_view text) {
 }
 
 // Replaces the properties `set` names in the element's style attribute, which wins over the
-// presentation attributes and the style sheet; an empty value removes the property.
+// presentation attributes and the style sheet; an empty value removes the property. The other
+// declarations keep their text.
 void SetStyle(pugi::xml_node element, const std::vector<std::pair<std::string, std::string>>& set) {
   std::string kept;
   std::string_view rest = element.attribute("style").value();
   while (!rest.empty()) {
     const auto end = rest.find(';');
-    const std::string_view declaration = Trim(rest.substr(0, end));
+    const std::string_view declaration = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     const std::string_view name = Trim(declaration.substr(0, declaration.find(':')));
     bool replaced = false;
     for (const auto& [property, value] : set) replaced = replaced || name == property;
-    if (!declaration.empty() && !replaced) kept += std::string(declaration) + ";";
+    if (!Trim(declaration).empty() && !replaced) kept += std::string(declaration) + ";";
   }
   for (const auto& [property, value] : set) {
     if (!value.empty()) kept += property + ":" + value + ";";
@@ -126,14 +129,22 @@ class Merger {
       : loaded_(loaded), model_(model), summary_(summary) {}
 
   std::string Run(const std::string& original) {
-    // Comments, processing instructions, the declaration, the doctype and white space are kept
-    // as nodes so that they are written back; line ends are left as they are.
-    constexpr unsigned kParse = (pugi::parse_full | pugi::parse_ws_pcdata) & ~pugi::parse_eol &
-                                ~pugi::parse_wconv_attribute;
-    if (!xml_.load_buffer(original.data(), original.size(), kParse)) {
-      throw ExportError("the drawing read at the start is no longer readable XML");
+    // Every node inside the root, white space included, is kept so that the text can be written
+    // back around the changes; values are read as they are, but for their references.
+    constexpr unsigned kParse =
+        (pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_ws_pcdata) &
+        ~pugi::parse_eol & ~pugi::parse_wconv_attribute;
+    const pugi::xml_parse_result parsed =
+        xml_.load_buffer(original.data(), original.size(), kParse);
+    if (!parsed) throw ExportError("the drawing read at the start is no longer readable XML");
+    // The reader holds the text as UTF-8, where the items' offsets point.
+    const bool latin1 = parsed.encoding == pugi::encoding_latin1;
+    if (parsed.encoding != pugi::encoding_utf8 && !latin1) {
+      throw ExportError("only UTF-8 and ISO-8859-1 drawings can be saved into their own text");
     }
     root_ = xml_.document_element();
+    if (latin1) converted_ = Latin1ToUtf8(original);
+    text_.emplace(latin1 ? std::string_view(converted_) : std::string_view(original), xml_);
     IndexElements(root_);
     prefixes_ = DeclarePrefixes();
     rootToPage_ = RootToPage();
@@ -142,13 +153,8 @@ class Merger {
       MergeLayer(*model_.FindLayer(*layer));
     }
     RemoveUnclaimed();
-    // The parser keeps no white space outside the root: each node outside it gets a line.
-    std::ostringstream out;
-    for (pugi::xml_node node : xml_.children()) {
-      node.print(out, "", pugi::format_raw | pugi::format_no_declaration);
-      if (node != xml_.last_child() || original.ends_with('\n')) out << '\n';
-    }
-    return out.str();
+    DropUnusedDeclarations();
+    return latin1 ? Utf8ToLatin1(text_->Write()) : text_->Write();
   }
 
  private:
@@ -182,6 +188,7 @@ class Merger {
         prefix = wanted + std::to_string(n);
       }
       root_.append_attribute(("xmlns:" + prefix).c_str()) = uri;
+      declared_.push_back(prefix);
       return prefix;
     };
     SvgPrefixes prefixes;
@@ -190,11 +197,35 @@ class Merger {
     // New art and new layers are written with these prefixes as they stand.
     if (PrefixFor(root_, kInkscapeNamespace) != "inkscape:" && !root_.attribute("xmlns:inkscape")) {
       root_.append_attribute("xmlns:inkscape") = kInkscapeNamespace;
+      declared_.push_back("inkscape");
     }
     if (PrefixFor(root_, kSodipodiNamespace) != "sodipodi:" && !root_.attribute("xmlns:sodipodi")) {
       root_.append_attribute("xmlns:sodipodi") = kSodipodiNamespace;
+      declared_.push_back("sodipodi");
     }
     return prefixes;
+  }
+
+  // A save that wrote nothing in our namespaces leaves the root's start tag as it was.
+  void DropUnusedDeclarations() {
+    std::set<std::string_view> used;
+    CollectPrefixes(root_, used);
+    for (const std::string& prefix : declared_) {
+      if (!used.contains(prefix)) root_.remove_attribute(("xmlns:" + prefix).c_str());
+    }
+  }
+
+  static void CollectPrefixes(pugi::xml_node element, std::set<std::string_view>& used) {
+    const auto add = [&used](std::string_view name) {
+      if (const auto colon = name.find(':'); colon != std::string_view::npos) {
+        used.insert(name.substr(0, colon));
+      }
+    };
+    add(element.name());
+    for (const pugi::xml_attribute& attribute : element.attributes()) add(attribute.name());
+    for (pugi::xml_node child : element.children()) {
+      if (child.type() == pugi::node_element) CollectPrefixes(child, used);
+    }
   }
 
   // The root's user units to page points, y up: the page size is the document's, and a viewBox
@@ -455,7 +486,7 @@ class Merger {
         inside = goneSet.contains(up);
       }
       if (inside) continue;
-      node.parent().remove_child(node);
+      text_->Remove(node);
       ++summary_.removed;
     }
   }
@@ -473,6 +504,9 @@ class Merger {
   SaveSummary& summary_;
   pugi::xml_document xml_;
   pugi::xml_node root_;
+  std::string converted_;  // an ISO-8859-1 original in UTF-8
+  std::optional<OriginalText> text_;
+  std::vector<std::string> declared_;  // prefixes this save bound on the root
   std::unordered_map<std::ptrdiff_t, pugi::xml_node> byOffset_;
   std::set<pugi::xml_node> claimed_;
   SvgPrefixes prefixes_;
