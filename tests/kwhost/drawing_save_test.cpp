@@ -9,6 +9,7 @@
 
 #include "standin/core/host.h"
 #include "standin/scenario/document_view.h"
+#include "support/param_names.h"
 #include "tools/kwhost/svg/svg_import.h"
 
 namespace {
@@ -102,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
             "removed",
             [](auto&, standin::DocumentModel& model, AIArtHandle dot) { model.DisposeArt(dot); },
             {},
-            {"<circle"}}));
+            {"<circle"}}),
+    test_support::NameBy(&ChangeCase::what));
 
 }  // namespace
 
