@@ -87,7 +87,6 @@ TEST_F(PaletteButtonsTest, PictureButtonsShowTheirIconsAndTips) {
 
 TEST_F(PaletteButtonsTest, OutputButtonWritesTheCutFileAndStartsTheCuttingApplication) {
   RegisterReceiver();
-  ASSERT_NO_FATAL_FAILURE(Restart());
   OpenDocument();
   ASSERT_TRUE(user().Press(palette(), kOutputButton)) << user().LastError();
   ASSERT_TRUE(WaitForReport()) << "the receiver was not started";
@@ -163,7 +162,6 @@ TEST_F(PaletteButtonsTest, RedrawButtonRedrawsThePreviewAndRunsNoCommand) {
 
 TEST_F(PaletteButtonsTest, OtherNotificationsRunNoCommandButStillBracketTheContext) {
   RegisterReceiver();
-  ASSERT_NO_FATAL_FAILURE(Restart());
   OpenDocument();
   const standin::DocumentView view(host().Documents());
   for (int id : {16, 17, 18, 19, 20, 21, 22}) {

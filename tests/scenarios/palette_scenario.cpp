@@ -46,11 +46,6 @@ int PaletteScenario::StoredInteger(standin::Host& host, const std::string& key) 
   return host.Preferences().Get<std::int32_t>(kPreferenceSection, key).value_or(-1);
 }
 
-void PaletteSession::SetUp() {
-  PaletteScenario::SetUp();
-  Restart();
-}
-
 void PaletteSession::TearDown() {
   End();
   user_.reset();

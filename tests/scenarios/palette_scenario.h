@@ -52,11 +52,10 @@ class PaletteScenario : public ScenarioFolder {
   static int StoredInteger(standin::Host& host, const std::string& key);
 };
 
-// One session per test: started with the palette open before the test, ended after it, where
-// nothing may be left behind. A test that needs another host restarts it.
+// One session per test: started with the palette open when the test first reaches for it, ended
+// after the test, where nothing may be left behind. A test that needs another host restarts it.
 class PaletteSession : public PaletteScenario {
  protected:
-  void SetUp() override;
   void TearDown() override;
 
   // Ends the running session and starts one on a host of `options`, handed to `prepare` first.
@@ -65,16 +64,20 @@ class PaletteSession : public PaletteScenario {
   // Ends the session now, so that a test can look at what it stored.
   void End();
 
-  standin::Host& host() { return *host_; }
-  ADMDialogRef palette() const { return palette_; }
-  standin::DialogUser& user() { return *user_; }
-  const standin::ItemRecord& Item(int id) { return PaletteScenario::Item(*host_, palette_, id); }
-  int PreviewInvalidations() { return PaletteScenario::PreviewInvalidations(*host_, palette_); }
-  void OpenDocument() { PaletteScenario::OpenDocument(*host_); }
-  std::size_t CropMarkCount() { return PaletteScenario::CropMarkCount(*host_); }
-  int StoredInteger(const std::string& key) { return PaletteScenario::StoredInteger(*host_, key); }
+  standin::Host& host() { return Started(), *host_; }
+  ADMDialogRef palette() { return Started(), palette_; }
+  standin::DialogUser& user() { return Started(), *user_; }
+  const standin::ItemRecord& Item(int id) { return PaletteScenario::Item(host(), palette(), id); }
+  int PreviewInvalidations() { return PaletteScenario::PreviewInvalidations(host(), palette()); }
+  void OpenDocument() { PaletteScenario::OpenDocument(host()); }
+  std::size_t CropMarkCount() { return PaletteScenario::CropMarkCount(host()); }
+  int StoredInteger(const std::string& key) { return PaletteScenario::StoredInteger(host(), key); }
 
  private:
+  void Started() {
+    if (!host_) Restart();
+  }
+
   std::optional<standin::Host> host_;
   std::optional<standin::DialogUser> user_;
   ADMDialogRef palette_ = nullptr;
