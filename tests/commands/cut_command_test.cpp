@@ -26,37 +26,21 @@ using standin::DocumentBuilder;
 
 using test_support::ReadFile;
 
-std::vector<std::string> gAlerts;
-
-ASErr KW_API GetIndexedString(SPPluginRef, std::int32_t listId, std::int32_t index, char* buffer,
-                              std::int32_t capacity) {
-  std::snprintf(buffer, static_cast<std::size_t>(capacity), "string %d/%d", listId, index);
-  return kNoErr;
-}
-
-void KW_API ErrorAlert(const char* text) {
-  gAlerts.push_back(text);
-}
-
 // The stand-in host's document suites in the plug-in's variables, the receiver registered as the
 // cutting application, and a cut file in a scratch folder.
 class CutCommandTest : public test_support::PluginHostTest {
  protected:
+  CutCommandTest() : PluginHostTest(WithPluginResources()) {}
+
   void SetUp() override {
     folder_.emplace("kw-cut");
     SetEnv("KW_PLATFORM_FAIL", std::nullopt);
     PluginHostTest::SetUp();
     Run([] { LoadSettings(); });
-    basic_.GetIndexedString = &GetIndexedString;
-    basic_.ErrorAlert = &ErrorAlert;
-    hostBasic_ = sADMBasic;  // the double answers instead, and the host's is given back
-    sADMBasic = &basic_;
-    gAlerts.clear();
     RegisterReceiver(true);
   }
 
   void TearDown() override {
-    sADMBasic = hostBasic_;
     PluginHostTest::TearDown();
     folder_.reset();
   }
@@ -115,8 +99,6 @@ class CutCommandTest : public test_support::PluginHostTest {
   }
 
   std::optional<DocumentBuilder> document_;
-  ADMBasicSuite basic_{};
-  const ADMBasicSuite* hostBasic_ = nullptr;
   std::optional<test_support::ScratchFolder> folder_;
 };
 
@@ -253,7 +235,7 @@ TEST_F(CutCommandTest, FailedArtRequestEndsSilently) {
     Cut(false);
     host_.Gate().ClearFailure();
     EXPECT_EQ(ReadFile(gCutFilePath), before);
-    EXPECT_TRUE(gAlerts.empty());
+    EXPECT_TRUE(Alerts().empty());
     EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "");
   }
 }
@@ -264,32 +246,32 @@ TEST_F(CutCommandTest, MissingApplicationShowsTheMessageAfterWritingTheFile) {
   Cut();
   Cut();
   EXPECT_EQ(Written().paths.size(), 1u);
-  EXPECT_EQ(gAlerts, (std::vector<std::string>{"string 16234/0", "string 16234/0"}));
+  EXPECT_EQ(Alerts(), (std::vector<std::string>{Message(16234), Message(16234)}));
 }
 
 TEST_F(CutCommandTest, AFileThatCannotBeWrittenIsNotCutAndTheUserIsTold) {
   NewDocument().Rectangle("path", 1, 1, 5, 5);
   for (const char* failing : {"create", "write", "close"}) {
-    gAlerts.clear();
+    host_.App().alerts.clear();
     SetEnv("KW_PLATFORM_FAIL", failing);
     Cut();
     SetEnv("KW_PLATFORM_FAIL", std::nullopt);
     EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "") << failing;
-    EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"}) << failing;
+    EXPECT_EQ(Alerts(), std::vector<std::string>{Message(16235)}) << failing;
   }
   // No cut file name at all (the temporary-file calls failed) is the same case.
-  gAlerts.clear();
+  host_.App().alerts.clear();
   gCutFilePath[0] = '\0';
   Cut();
   EXPECT_EQ(ReceiverReport(std::chrono::milliseconds(300)), "");
-  EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"});
+  EXPECT_EQ(Alerts(), std::vector<std::string>{Message(16235)});
   // With the application missing as well, the file's failure is what the user hears of.
   RegisterReceiver(false);
-  gAlerts.clear();
+  host_.App().alerts.clear();
   SetEnv("KW_PLATFORM_FAIL", "create");
   Cut();
   SetEnv("KW_PLATFORM_FAIL", std::nullopt);
-  EXPECT_EQ(gAlerts, std::vector<std::string>{"string 16235/0"});
+  EXPECT_EQ(Alerts(), std::vector<std::string>{Message(16235)});
 }
 
 }  // namespace

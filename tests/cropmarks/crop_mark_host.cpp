@@ -8,49 +8,11 @@
 
 namespace cropmarks_test {
 
-namespace {
-
-struct SuiteSlot {
-  const char* name;
-  int32_t version;
-  const void** variable;
-};
-
-const SuiteSlot kSuites[] = {
-    {kAIDocumentSuite, kAIDocumentSuiteVersion, reinterpret_cast<const void**>(&sAIDocument)},
-    {kAIArtSuite, kAIArtSuiteVersion, reinterpret_cast<const void**>(&sAIArt)},
-    {kAIPathSuite, kAIPathSuiteVersion, reinterpret_cast<const void**>(&sAIPath)},
-    {kAIPathStyleSuite, kAIPathStyleSuiteVersion, reinterpret_cast<const void**>(&sAIPathStyle)},
-    {kAITagSuite, kAITagSuiteVersion, reinterpret_cast<const void**>(&sAITag)},
-    {kAILayerSuite, kAILayerSuiteVersion, reinterpret_cast<const void**>(&sAILayer)},
-    {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion,
-     reinterpret_cast<const void**>(&sAIMatchingArt)},
-};
-
-}  // namespace
-
 void CropMarkHost::SetUp() {
-  Run([&] {
-    for (const SuiteSlot& slot : kSuites) {
-      ASSERT_EQ(host_.BasicSuite()->AcquireSuite(slot.name, slot.version, slot.variable), kNoErr)
-          << slot.name;
-    }
-  });
+  PluginHostTest::SetUp();
   UseSettings(CropMarkSettings{1500, 2000, 17000, 21000, 3});
   standin::DocumentBuilder document(host_.Documents());
   document.Page(595.275574f, kA4Height);
-}
-
-void CropMarkHost::TearDown() {
-  host_.Gate().ClearFailure();
-  Run([&] {
-    for (const SuiteSlot& slot : kSuites) {
-      if (*slot.variable == nullptr) continue;
-      EXPECT_EQ(host_.BasicSuite()->ReleaseSuite(slot.name, slot.version), kNoErr) << slot.name;
-      *slot.variable = nullptr;
-    }
-  });
-  EXPECT_EQ(host_.Leftovers(), std::vector<std::string>{});
 }
 
 void CropMarkHost::UseSettings(CropMarkSettings settings) {

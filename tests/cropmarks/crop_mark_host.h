@@ -1,17 +1,14 @@
-// A stand-in host with one open document, the plug-in's document suites acquired into its suite
-// variables, and readers that look at the result through the same suites.
+// A stand-in host with one open document, the plug-in's suites acquired into its suite variables,
+// and readers that look at the result through the same suites.
 #ifndef KERFWORKS_TESTS_CROPMARKS_CROP_MARK_HOST_H
 #define KERFWORKS_TESTS_CROPMARKS_CROP_MARK_HOST_H
 
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "hostapi/suites.h"
 #include "palette/settings.h"
-#include "standin/core/host.h"
+#include "support/plugin_host.h"
 
 namespace cropmarks_test {
 
@@ -30,13 +27,9 @@ struct Mark {
   AIPathStyle style{};
 };
 
-class CropMarkHost : public ::testing::Test {
+class CropMarkHost : public test_support::PluginHostTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
-
-  // Runs plug-in code as the host calling into the plug-in.
-  void Run(const std::function<void()>& body) { host_.AsHostCall(body); }
 
   // The current crop settings and the fixed radius, as LoadSettings leaves them.
   static void UseSettings(CropMarkSettings settings);
@@ -55,8 +48,6 @@ class CropMarkHost : public ::testing::Test {
   // A user's path, optionally carrying the crop-mark tag, inside `parent` when given.
   AIArtHandle AddUserPath(bool tagged, AIArtHandle parent = nullptr);
   AIArtHandle AddUserGroup(bool tagged);
-
-  standin::Host host_{standin::HostOptions{.modulePath = "", .resourcePath = ""}};
 };
 
 }  // namespace cropmarks_test

@@ -10,6 +10,7 @@
 
 #include "standin/core/host.h"
 #include "standin/scenario/document_view.h"
+#include "support/param_names.h"
 #include "tools/kwhost/svg/svg_import.h"
 
 namespace {
@@ -103,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
             "removed",
             [](auto&, standin::DocumentModel& model, AIArtHandle dot) { model.DisposeArt(dot); },
             {},
-            {"<circle"}}));
+            {"<circle"}}),
+    test_support::NameBy(&ChangeCase::what));
 
 }  // namespace
 

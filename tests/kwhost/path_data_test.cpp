@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "standin/scenario/shapes.h"
+#include "support/param_names.h"
 #include "tools/kwhost/path_data.h"
 
 namespace {
@@ -68,11 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {CornerPoint(0.1f, -2.5f), CornerPoint(1e-7f, 123456.79f)},
                                false,
                                "M0.1,-2.5 L1e-07,123456.79"}),
-    [](const auto& test) {
-      std::string name = test.param.what;
-      for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return name;
-    });
+    test_support::NameBy(&PathCase::what));
 
 TEST(PathData, RefusesValuesThatAreNotNumbers) {
   const AIReal nan = std::numeric_limits<AIReal>::quiet_NaN();

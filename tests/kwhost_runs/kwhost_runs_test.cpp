@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "kwhost_fixture.h"
+#include "support/param_names.h"
 
 namespace kwtest {
 namespace {
@@ -42,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeCase{{"--select", "box,dot", "--mode", "selected"}, "2"},
                       ModeCase{{"--mode", "layer", "--layer", "Print"}, "1"},
                       ModeCase{{"--mode", "layer"}, "4"}, ModeCase{{"--mode", "marked"}, "0"},
-                      ModeCase{{"--select", "dot", "--press", "mark", "--mode", "marked"}, "1"}));
+                      ModeCase{{"--select", "dot", "--press", "mark", "--mode", "marked"}, "1"}),
+    test_support::NameBy([](const ModeCase& c) {
+      return c.steps.empty() ? "no_steps" : test_support::Joined(c.steps);
+    }));
 
 TEST_F(KwhostRun, OutputModeSurvivesBetweenRuns) {
   RegisterReceiver();
@@ -72,7 +76,8 @@ TEST_P(MissingApplication, CutWritesTheFileAndShowsTheMessageInTheUsersLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Languages, MissingApplication,
     ::testing::Values(MissingCase{"en", "Kerfworks is not found.If Kerfworks is not installed"},
-                      MissingCase{"ja", "Kerfworksが見つかりません。"}));
+                      MissingCase{"ja", "Kerfworksが見つかりません。"}),
+    test_support::NameBy(&MissingCase::language));
 
 TEST_F(KwhostRun, CropMarksAreAddedAndCutWithTheirPositions) {
   RegisterReceiver();
@@ -147,7 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"/nonexistent/x.svg"}, nullptr, "/nonexistent/x.svg: cannot be read"},
         BadCase{{"DRAWING"}, "<svg width='1' height='1'><g></svg>", ":1: not well-formed XML"},
         BadCase{{"DRAWING"}, "<svg width='1parsec' height='1'/>", "is not a length"},
-        BadCase{{"DRAWING"}, "<svg width='100%' height='100%'/>", "gives no page size"}));
+        BadCase{{"DRAWING"}, "<svg width='100%' height='100%'/>", "gives no page size"}),
+    test_support::NameBy([](const BadCase& c) {
+      return test_support::Joined(c.arguments, "DRAWING") + " " + (c.svg == nullptr ? "" : c.svg);
+    }));
 
 // A drawing as other programs write them: styled by class, copies made by <use>, a clip path.
 constexpr char kCopiesDrawing[] = R"svg(<svg:svg xmlns:svg="http://www.w3.org/2000/svg"

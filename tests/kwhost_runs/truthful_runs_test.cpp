@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kwhost_fixture.h"
+#include "support/param_names.h"
 
 namespace kwtest {
 namespace {
@@ -144,7 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{{"DRAWING", "--save", "FOLDER/a-folder"}, 1, "cannot write"},
         FailureCase{{"DRAWING", "--preview", "FOLDER/a-folder"}, 1, "cannot write"},
         FailureCase{
-            {"DRAWING", "--press", "cut", "--cut-file", "FOLDER/a-folder"}, 1, "--cut-file"}));
+            {"DRAWING", "--press", "cut", "--cut-file", "FOLDER/a-folder"}, 1, "--cut-file"}),
+    test_support::NameBy([](const FailureCase& c) {
+      return test_support::Joined(c.arguments, "DRAWING");
+    }));
 
 TEST_F(KwhostRun, AMissingTemporaryFolderIsAnInputError) {
   const std::string drawing = Drawing(kTwoLayerDrawing);

@@ -17,13 +17,18 @@ constexpr char kHeader[] =
     "%%EndSetup\r\n%AI5_BeginLayer\r\n";
 constexpr char kTrailer[] = "%AI5_EndLayer--\r\n%%PageTrailer\r\n%%Trailer\r\n%%EOF\r\n";
 
+// A path as the document holds it.
+struct Shape {
+  std::vector<AIPathSegment> segments;
+  bool closed = false;
+};
+
 class CutFileTest : public OutputTest {
  protected:
   void SetUp() override {
     OutputTest::SetUp();
     path_ = Scratch() / "~KW1A.TMP";
     std::snprintf(gCutFilePath, sizeof gCutFilePath, "%s", path_.c_str());
-    sAIPreference = nullptr;
     Run([] { LoadSettings(); });
   }
   void TearDown() override {
@@ -31,13 +36,19 @@ class CutFileTest : public OutputTest {
     OutputTest::TearDown();
   }
 
-  // Writes one file with every path of the fake host at the given offset.
+  void Add(const Shape& shape) {
+    paths_.push_back(Document().Path("", shape.segments, shape.closed).Handle());
+  }
+  void SetPaths(const std::vector<Shape>& shapes) {
+    paths_.clear();
+    for (const Shape& shape : shapes) Add(shape);
+  }
+
+  // Writes one file with the paths given, in order, at the given offset.
   std::string Write(bool hasCropMarks, AIReal dx = 0, AIReal dy = 0) {
     Run([&] {
       BeginCutFile(hasCropMarks);
-      for (std::size_t i = 1; i <= fake_.paths.size(); ++i) {
-        WriteCutPath(reinterpret_cast<AIArtHandle>(i), dx, dy);
-      }
+      for (AIArtHandle path : paths_) WriteCutPath(path, dx, dy);
       EndCutFile();
     });
     return ReadFile(path_);
@@ -57,16 +68,17 @@ class CutFileTest : public OutputTest {
   }
 
   std::filesystem::path path_;
+  std::vector<AIArtHandle> paths_;
 };
 
 TEST_F(CutFileTest, MatchesTheGoldenFilesByteForByte) {
   struct Case {
     const char* golden;
-    std::vector<FakePath> paths;
+    std::vector<Shape> paths;
   };
-  FakePath closedOne{{{{10, 20}, {7.5f, 20}, {12.5f, 20}, 0}}, true};
-  FakePath openOne{{CornerPoint(10, 20)}, false};
-  FakePath rectangle{
+  const Shape closedOne{{{{10, 20}, {7.5f, 20}, {12.5f, 20}, 0}}, true};
+  const Shape openOne{{CornerPoint(10, 20)}, false};
+  const Shape rectangle{
       {CornerPoint(0, 0), CornerPoint(100, 0), CornerPoint(100, 50), CornerPoint(0, 50)}, true};
   const Case cases[] = {{"no_paths.cut", {}},
                         {"open_one_segment.cut", {openOne}},
@@ -74,7 +86,7 @@ TEST_F(CutFileTest, MatchesTheGoldenFilesByteForByte) {
                         {"closed_rectangle.cut", {rectangle}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.golden);
-    fake_.paths = c.paths;
+    SetPaths(c.paths);
     EXPECT_EQ(Write(false), Golden(c.golden));
     EXPECT_TRUE(CutFileWritten());
   }
@@ -97,17 +109,17 @@ TEST_F(CutFileTest, CropMarkCommentCarriesTheSettingsInPoints) {
 
 TEST_F(CutFileTest, OffsetIsAddedInDoubleAndPrintedWithoutRoundingBack) {
   // 2^20 + 1/16 is no float: a float sum would print 1048576.000000.
-  fake_.Add({{CornerPoint(1048576.0f, -0.0f)}, false});
+  Add({{CornerPoint(1048576.0f, -0.0f)}, false});
   EXPECT_EQ(Write(false, 0.0625f, 0.0f),
             std::string(kHeader) + "u\r\n1048576.062500 0.000000 m\r\nS\r\nU\r\n" + kTrailer);
   // Negative zero and a tiny negative value keep their sign, as "%lf" prints them.
-  fake_.paths = {FakePath{{CornerPoint(-0.0f, -1e-9f)}, false}};
+  SetPaths({{{CornerPoint(-0.0f, -1e-9f)}, false}});
   EXPECT_EQ(Write(false, -0.0f, 0.0f),
             std::string(kHeader) + "u\r\n-0.000000 -0.000000 m\r\nS\r\nU\r\n" + kTrailer);
 }
 
 TEST_F(CutFileTest, CurveLinesTakeOutHandleInHandleAndAnchor) {
-  fake_.Add({{{{1, 2}, {3, 4}, {5, 6}, 0}, {{7, 8}, {9, 10}, {11, 12}, 0}}, true});
+  Add({{{{1, 2}, {3, 4}, {5, 6}, 0}, {{7, 8}, {9, 10}, {11, 12}, 0}}, true});
   EXPECT_EQ(Write(false, 100, -100),
             std::string(kHeader) +
                 "u\r\n101.000000 -98.000000 m\r\n"
@@ -119,7 +131,7 @@ TEST_F(CutFileTest, CurveLinesTakeOutHandleInHandleAndAnchor) {
 
 TEST_F(CutFileTest, LinesLongerThanAHundredBytesAreWrittenWhole) {
   const float far = 3.0e38f;
-  fake_.Add({{CornerPoint(0, 0), CornerPoint(far, -far)}, false});
+  Add({{CornerPoint(0, 0), CornerPoint(far, -far)}, false});
   const auto file = Parsed(Write(false));
   ASSERT_EQ(file.paths.size(), 1u);
   ASSERT_EQ(file.paths[0].curves.size(), 1u);
@@ -130,22 +142,24 @@ TEST_F(CutFileTest, LinesLongerThanAHundredBytesAreWrittenWhole) {
 TEST_F(CutFileTest, PathsTheHostCannotDescribeAreLeftOut) {
   struct Case {
     const char* what;
-    FakePath path;
-    bool refuseSecondBlock = false;
+    std::vector<AIPathSegment> segments;
+    const char* failing = nullptr;  // the middle path's call the host fails
+    ASErr code = standin::kInjectedFailureErr;
   };
   const std::vector<AIPathSegment> square = {CornerPoint(0, 0), CornerPoint(1, 0),
                                              CornerPoint(1, 1)};
-  const Case cases[] = {{"count fails", {square, true, true}},
-                        {"segments fail", {square, true, false, true}},
-                        {"closed flag fails", {square, true, false, false, true}},
-                        {"no segments", {{}, true}},
-                        {"no segment array", {square, true}, true}};
+  const Case cases[] = {
+      {"count fails", square, kAIPathSuite "::GetPathSegmentCount"},
+      {"segments fail", square, kAIPathSuite "::GetPathSegments"},
+      {"closed flag fails", square, kAIPathSuite "::GetPathClosed"},
+      {"no segments", {}},
+      {"no segment array", square, kSPBlocksSuite "::AllocateBlock", kOutOfMemoryErr}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    fake_.paths = {FakePath{{CornerPoint(5, 5)}, false}, c.path,
-                   FakePath{{CornerPoint(6, 6)}, false}};
-    // The first path's block is allocated and freed; the host refuses the next.
-    if (c.refuseSecondBlock) host_.Gate().FailCall(3, kOutOfMemoryErr);
+    SetPaths({{{CornerPoint(5, 5)}, false}, {c.segments, true}, {{CornerPoint(6, 6)}, false}});
+    if (c.failing != nullptr) {
+      host_.Gate().FailCall(CallNumber(c.failing, 2, [&] { Write(false); }), c.code);
+    }
     const auto file = Parsed(Write(false));
     host_.Gate().ClearFailure();
     ASSERT_EQ(file.paths.size(), 2u);
@@ -159,7 +173,7 @@ TEST_F(CutFileTest, LargeFilesComeOutTheSameWhenWrittenInPieces) {
   std::string expected = kHeader;
   for (int i = 0; i < 3000; ++i) {
     const auto x = static_cast<AIReal>(i);
-    fake_.Add({{CornerPoint(x, 0), CornerPoint(x, 1)}, false});
+    Add({{CornerPoint(x, 0), CornerPoint(x, 1)}, false});
     char block[200];
     std::snprintf(block, sizeof block, "u\r\n%lf %lf m\r\n%lf %lf %lf %lf %lf %lf c\r\nS\r\nU\r\n",
                   static_cast<double>(x), 0.0, static_cast<double>(x), 0.0, static_cast<double>(x),
@@ -173,18 +187,33 @@ TEST_F(CutFileTest, LargeFilesComeOutTheSameWhenWrittenInPieces) {
   EXPECT_TRUE(CutFileWritten());
 }
 
+// The host's answer to a segment request, with what it held at that moment.
+const AIPathSuite* gHostPaths = nullptr;
+std::vector<std::string> gBlocksDuringSegments;
+
+AIErr KW_API WatchedSegments(AIArtHandle art, std::int16_t start, std::int16_t count,
+                             AIPathSegment* segments) {
+  gBlocksDuringSegments = standin::Host::Current().Blocks().Describe();
+  return gHostPaths->GetPathSegments(art, start, count, segments);
+}
+
 TEST_F(CutFileTest, SegmentArrayHasRoomForTheClosingCopy) {
-  fake_.Add({{CornerPoint(0, 0), CornerPoint(1, 0), CornerPoint(1, 1), CornerPoint(0, 1)}, true});
+  Add({{CornerPoint(0, 0), CornerPoint(1, 0), CornerPoint(1, 1), CornerPoint(0, 1)}, true});
+  gHostPaths = sAIPath;
+  AIPathSuite watched = *sAIPath;
+  watched.GetPathSegments = &WatchedSegments;
+  sAIPath = &watched;
   Write(false);
-  EXPECT_EQ(fake_.blocksDuringSegments,
+  sAIPath = gHostPaths;
+  EXPECT_EQ(gBlocksDuringSegments,
             std::vector<std::string>{"SP Blocks \"test\" (" +
                                      std::to_string(5 * sizeof(AIPathSegment)) + " bytes)"});
 }
 
 TEST_F(CutFileTest, SecondRunReplacesTheFirstUnderTheSameName) {
-  fake_.Add({{CornerPoint(0, 0), CornerPoint(1, 0), CornerPoint(1, 1), CornerPoint(0, 1)}, true});
+  Add({{CornerPoint(0, 0), CornerPoint(1, 0), CornerPoint(1, 1), CornerPoint(0, 1)}, true});
   Write(true);
-  fake_.paths.clear();
+  SetPaths({});
   EXPECT_EQ(Write(false), std::string(kHeader) + kTrailer);
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "output/command_line.h"
 #include "output_fixture.h"
@@ -122,13 +125,35 @@ TEST_F(LauncherTest, MissingApplicationShowsMessage16234AndStartsNothing) {
   // No key anywhere, or a value that is the fallback itself.
   for (const bool registered : {false, true}) {
     if (registered) Register("user", kFallbackApplicationPath);
-    fake_.alerts.clear();
-    fake_.stringRequests.clear();
+    host_.App().alerts.clear();
     Found();
     Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
-    EXPECT_EQ(fake_.stringRequests, std::vector<std::string>{"16234/0/1024"});
-    EXPECT_EQ(fake_.alerts, std::vector<std::string>{"not found"});
+    EXPECT_EQ(Alerts(), std::vector<std::string>{Message(16234)});
   }
+}
+
+// The message as hosts may hand it over: filling the buffer without a terminator, or failing
+// after writing part of it, which the stand-in never does.
+struct StringAnswer {
+  const ADMBasicSuite* host = nullptr;
+  std::vector<std::string> requests;
+  std::optional<char> fill;
+  bool fail = false;
+};
+StringAnswer gStrings;
+
+ASErr KW_API AnswerString(SPPluginRef plugin, std::int32_t listId, std::int32_t index, char* buffer,
+                          std::int32_t capacity) {
+  gStrings.requests.push_back(std::to_string(listId) + "/" + std::to_string(index) + "/" +
+                              std::to_string(capacity));
+  if (gStrings.fill) {
+    std::fill_n(buffer, capacity, *gStrings.fill);
+    return kNoErr;
+  }
+  const ASErr code = gStrings.host->GetIndexedString(plugin, listId, index, buffer, capacity);
+  if (!gStrings.fail) return code;
+  std::snprintf(buffer, static_cast<std::size_t>(capacity), "%s", "partial");
+  return kBadParameterErr;
 }
 
 TEST_F(LauncherTest, TheMessageIsAlwaysTerminatedAndEmptyWhenItCannotBeRead) {
@@ -142,15 +167,23 @@ TEST_F(LauncherTest, TheMessageIsAlwaysTerminatedAndEmptyWhenItCannotBeRead) {
       {"the host fills the whole buffer", 'x', false, std::string(1023, 'x')},
       {"the host fails after writing part", std::nullopt, true, ""},
   };
+  ADMBasicSuite answering = *sADMBasic;
+  answering.GetIndexedString = &AnswerString;
+  gStrings = StringAnswer{};
+  gStrings.host = sADMBasic;
+  sADMBasic = &answering;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    fake_.fillStringsWith = c.fill;
-    fake_.failStrings = c.fail;
-    fake_.alerts.clear();
+    gStrings.fill = c.fill;
+    gStrings.fail = c.fail;
+    gStrings.requests.clear();
+    host_.App().alerts.clear();
     Found();
     Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
-    EXPECT_EQ(fake_.alerts, std::vector<std::string>{c.shown});
+    EXPECT_EQ(gStrings.requests, std::vector<std::string>{"16234/0/1024"});
+    EXPECT_EQ(Alerts(), std::vector<std::string>{c.shown});
   }
+  sADMBasic = gStrings.host;
 }
 
 TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
@@ -159,7 +192,7 @@ TEST_F(LauncherTest, StartsTheRegisteredReceiverOnTheCutFile) {
   Run([] { CreateCutFileName(); });
   WriteFile(gCutFilePath, ReadFile(std::string(KW_TEST_DATA_DIR) + "/cutfiles/crop_marks.cut"));
   Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
-  EXPECT_TRUE(fake_.alerts.empty());
+  EXPECT_TRUE(Alerts().empty());
 
   // The plug-in does not wait; the receiver writes its report when it is done.
   const std::string text = Folder().WaitForReport(std::chrono::seconds(20));
@@ -176,12 +209,10 @@ TEST_F(LauncherTest, AProgramThatCannotStartShowsMessage16234) {
        {Scratch() / "no-such-program", notExecutable, Scratch()}) {
     SCOPED_TRACE(program);
     Register("user", program.string());
-    fake_.alerts.clear();
-    fake_.stringRequests.clear();
+    host_.App().alerts.clear();
     Found();
     Run([&] { LaunchCuttingApplication(host_.PluginRef()); });
-    EXPECT_EQ(fake_.stringRequests, std::vector<std::string>{"16234/0/1024"});
-    EXPECT_EQ(fake_.alerts, std::vector<std::string>{"not found"});
+    EXPECT_EQ(Alerts(), std::vector<std::string>{Message(16234)});
   }
 }
 

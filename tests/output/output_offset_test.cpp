@@ -28,7 +28,7 @@ class OutputOffsetTest : public OutputTest {
 };
 
 TEST_F(OutputOffsetTest, WithoutCropMarksOnlyTheRulerOriginCounts) {
-  fake_.rulerOrigin = {12.5f, -30.25f};
+  Document().RulerOrigin(12.5f, -30.25f);
   for (std::int32_t type = -1; type <= 8; ++type) {
     gCropMarkSettings = {1, 2, 3, 4, type};
     EXPECT_EQ(Printed(Offset(false)), "12.500000 -30.250000") << type;
@@ -53,7 +53,7 @@ TEST_F(OutputOffsetTest, EachMachineTypeShiftsAsItsMarksLieOnTheSheet) {
                         {4, "-44.192913 -101.116142"}, {5, "-44.192913 -101.116142"},
                         {6, "-44.192913 -101.116142"}, {7, "-44.192913 -101.116142"},
                         {8, "-30.019684 -86.942917"},  {-1, "-30.019684 -86.942917"}};
-  fake_.rulerOrigin = {12.5f, -30.25f};
+  Document().RulerOrigin(12.5f, -30.25f);
   for (const Case& c : cases) {
     gCropMarkSettings = {1500, 2000, 17000, 21000, c.type};
     EXPECT_EQ(Printed(Offset(true)), c.offset) << "machine type " << c.type;
@@ -62,15 +62,14 @@ TEST_F(OutputOffsetTest, EachMachineTypeShiftsAsItsMarksLieOnTheSheet) {
 
 TEST_F(OutputOffsetTest, PageHeightLessMarksIsNotRoundedOnItsOwn) {
   // Rounding 10000 - 680.314941 to float first would give -9219.385742.
-  fake_.rulerOrigin = {0, 100.3f};
-  fake_.pageHeight = 10000;
+  Document().RulerOrigin(0, 100.3f).Page(612, 10000);
   gCropMarkSettings = {1500, 2000, 17000, 21000, 0};
   EXPECT_EQ(Printed(Offset(true)), "-42.519684 -9219.384766");
 }
 
 TEST_F(OutputOffsetTest, HugeStoredLengthsDoNotOverflowTheirSum) {
   gCropMarkSettings = {0, 2000000000, 0, 2000000000, 0};
-  fake_.pageHeight = 0;
+  Document().Page(612, 0);
   const AIRealPoint offset = Offset(true);
   // 4,000,001,000 hundredths of a millimetre, in points.
   EXPECT_FLOAT_EQ(offset.v, static_cast<float>(4000001000.0 * 72.0 / 25.4 / 100.0));

@@ -9,12 +9,6 @@
 namespace palette_test {
 namespace {
 
-standin::HostOptions WithPluginResources() {
-  standin::HostOptions options;
-  options.resourcePath = std::string(KW_BINARY_DIR) + "/plugin-module/KerfworksPlugin.res";
-  return options;
-}
-
 struct PrefText {
   std::string operator()(bool value) const { return value ? "1" : "0"; }
   std::string operator()(std::int32_t value) const { return std::to_string(value); }

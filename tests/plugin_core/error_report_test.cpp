@@ -4,6 +4,7 @@
 
 #include "plugin/error_alert.h"
 #include "plugin_fixture.h"
+#include "support/param_names.h"
 #include "wrappers/ai_error.h"
 
 namespace kwtest {
@@ -68,7 +69,10 @@ TEST_P(Shown, HandlerCodeReachesTheHostAndShowsItsMessageOnce) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, Shown, ::testing::ValuesIn(kShownCases));
+INSTANTIATE_TEST_SUITE_P(Codes, Shown, ::testing::ValuesIn(kShownCases),
+                         test_support::NameBy([](const ShownCase& c) {
+                           return test_support::CodeName(c.code);
+                         }));
 
 TEST_F(PluginFixture, SilentListHasSeventeenCodesEndedByZero) {
   int n = 0;
@@ -103,9 +107,15 @@ INSTANTIATE_TEST_SUITE_P(
                                  2},
                       RepeatCase{{{1000, kSegmentErr}, {1001, -108}, {1002, kSegmentErr}}, 3},
                       // A clock that went back is within the window.
-                      RepeatCase{{{1000, kSegmentErr}, {900, kSegmentErr}}, 1}));
+                      RepeatCase{{{1000, kSegmentErr}, {900, kSegmentErr}}, 1}),
+    test_support::NameBy([](const RepeatCase& c) {
+      std::string clocks = "at";
+      for (const auto& report : c.reports) clocks += " " + std::to_string(report.first);
+      return clocks;
+    }));
 
 struct ThrowCase {
+  const char* what;
   std::function<ASErr()> thrower;
   ASErr code;
   const char* shown;
@@ -124,9 +134,12 @@ TEST_P(Throws, NoExceptionLeavesTheGuard) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, Throws,
     ::testing::Values(
-        ThrowCase{[]() -> ASErr { throw ai::Error(kSegmentErr); }, kSegmentErr, kLocked},
-        ThrowCase{[]() -> ASErr { throw std::runtime_error("boom"); }, kCantHappenErr, kUnknown},
-        ThrowCase{[]() -> ASErr { throw 42; }, kCantHappenErr, kUnknown}));
+        ThrowCase{"host error", []() -> ASErr { throw ai::Error(kSegmentErr); }, kSegmentErr,
+                  kLocked},
+        ThrowCase{"standard exception", []() -> ASErr { throw std::runtime_error("boom"); },
+                  kCantHappenErr, kUnknown},
+        ThrowCase{"anything else", []() -> ASErr { throw 42; }, kCantHappenErr, kUnknown}),
+    test_support::NameBy(&ThrowCase::what));
 
 TEST_F(PluginFixture, MessagesAreTheSameInJapanese) {
   host_.Host().SetJapanese(true);
@@ -181,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"%d %n %x %s %s 100%%", kSegmentErr, "%d %n %x SEGM %s 100%"},
                       FormatCase{"trailing %", 1, "trailing %"},
                       FormatCase{"a very long message that will not fit %s", 1,
-                                 "a very long message that will n"}));
+                                 "a very long message that will n"}),
+    test_support::NameBy(&FormatCase::shown));
 
 TEST_F(PluginFixture, FindErrorMessageCutsToTheCallersBuffer) {
   char buffer[12];

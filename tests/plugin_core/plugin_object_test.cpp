@@ -3,6 +3,7 @@
 #include "plugin/suite_set.h"
 #include "plugin/suite_tables.h"
 #include "plugin_fixture.h"
+#include "support/param_names.h"
 
 namespace kwtest {
 namespace {
@@ -66,17 +67,22 @@ TEST(SuiteSet, AcquiresEverySuiteOnceInTableOrderAndReleasesThemAll) {
   EXPECT_TRUE(host.Host().Leftovers().empty());
 }
 
-// Each suite refused in turn: start-up fails with the host's code and nothing stays held.
-class RefusedSuite : public ::testing::TestWithParam<int> {};
-
-TEST_P(RefusedSuite, FailsStartupWithTheHostsCodeAndReleasesWhatItHad) {
-  DirectHost host;
+// The names of the plug-in's suites, in table order.
+std::vector<std::string> SuiteNames() {
   std::vector<std::string> names;
   for (const SuiteEntry& entry : CoreSuiteTable()) names.push_back(entry.name);
   for (const SuiteEntry& entry : MainSuiteTable()) {
     if (entry.name != nullptr) names.push_back(entry.name);
   }
-  const std::string refused = names.at(static_cast<std::size_t>(GetParam()));
+  return names;
+}
+
+// Each suite refused in turn: start-up fails with the host's code and nothing stays held.
+class RefusedSuite : public ::testing::TestWithParam<int> {};
+
+TEST_P(RefusedSuite, FailsStartupWithTheHostsCodeAndReleasesWhatItHad) {
+  DirectHost host;
+  const std::string refused = SuiteNames().at(static_cast<std::size_t>(GetParam()));
   const ASErr refusal = KW_FOUR_CHAR('N', 'O', 'P', 'E');
   host.Host().Suites().Refuse(refused, refusal);
   SPMessageData message = host.Message();
@@ -93,7 +99,10 @@ TEST_P(RefusedSuite, FailsStartupWithTheHostsCodeAndReleasesWhatItHad) {
   EXPECT_TRUE(host.Host().App().pluginName.empty()) << "nothing registered after a failure";
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySuite, RefusedSuite, ::testing::Range(0, 32));
+INSTANTIATE_TEST_SUITE_P(EverySuite, RefusedSuite, ::testing::Range(0, 32),
+                         test_support::NameBy([](int index) {
+                           return SuiteNames().at(static_cast<std::size_t>(index));
+                         }));
 
 }  // namespace
 }  // namespace kwtest

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "plugin_fixture.h"
+#include "support/param_names.h"
 
 namespace kwtest {
 namespace {
@@ -79,7 +80,10 @@ TEST_P(Routing, ReachesExactlyTheOperationOfItsRow) {
   EXPECT_TRUE(AlertTexts().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRow, Routing, ::testing::ValuesIn(kRouteCases));
+INSTANTIATE_TEST_SUITE_P(EveryRow, Routing, ::testing::ValuesIn(kRouteCases),
+                         test_support::NameBy([](const RouteCase& c) {
+                           return std::string(c.caller) + " " + c.selector;
+                         }));
 
 TEST_F(PluginFixture, UnhandledAnswerBecomesZeroAndIsNotShown) {
   plugin_->answer = [] { return kUnhandledMsgErr; };
@@ -155,7 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
         NotifierCase{
             "AI Application Started Notifier", "AI Other", kNoErr, {"OnApplicationStarted"}},
         NotifierCase{"AI Art Selection Changed Notifier", "AI Notify", kNoErr, {"OnNotify"}},
-        NotifierCase{"AI Art Selection Changed Notifier", "AI Other", kNoErr, {}}));
+        NotifierCase{"AI Art Selection Changed Notifier", "AI Other", kNoErr, {}}),
+    test_support::NameBy([](const NotifierCase& c) {
+      return std::string(c.type) + " " + c.selector + " " + test_support::CodeName(c.startedAnswer);
+    }));
 
 }  // namespace
 }  // namespace kwtest

@@ -7,6 +7,7 @@
 
 #include "commands/commands.h"
 #include "standin/model/actions.h"
+#include "support/param_names.h"
 #include "support/plugin_host.h"
 
 namespace {
@@ -56,7 +57,10 @@ TEST_P(MergeTest, PlaysThePathfinderOnceOnVersions8And9AndTwiceOtherwise) {
 INSTANTIATE_TEST_SUITE_P(Versions, MergeTest,
                          ::testing::Values(MergeCase{7, true}, MergeCase{8, false},
                                            MergeCase{9, false}, MergeCase{10, true},
-                                           MergeCase{16, true}));
+                                           MergeCase{16, true}),
+                         test_support::NameBy([](const MergeCase& c) {
+                           return "version " + std::to_string(c.majorVersion);
+                         }));
 
 TEST_F(ActionCommandsTest, OffsetOpensTheDialogPresetToFiveMillimetresMitred) {
   Run(OffsetPathCommand);

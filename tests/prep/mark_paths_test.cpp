@@ -8,6 +8,7 @@
 #include "commands/commands.h"
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/document_view.h"
+#include "support/param_names.h"
 #include "support/plugin_host.h"
 
 namespace {
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ToggleCase{"NoneMarked", {false, false, false}, {"0003", "0003", "0003"}},
                       ToggleCase{"AllMarked", {true, true, true}, {{}, {}, {}}},
                       ToggleCase{"OneMarked", {false, true, false}, {"0003", "old", "0003"}}),
-    [](const auto& test) { return std::string(test.param.what); });
+    test_support::NameBy(&ToggleCase::what));
 
 TEST_F(MarkPathsTest, ASecondPressUnmarksWhatTheFirstMarked) {
   ThreePaths({false, true, false});

@@ -8,6 +8,7 @@
 #include "palette/settings.h"
 #include "preview_fixture.h"
 #include "standin/render/drawer_image.h"
+#include "support/param_names.h"
 
 namespace preview_test {
 namespace {
@@ -64,7 +65,11 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageFitTest,
                                            // limited by the width: centred vertically
                                            FitCase{800, 400, {0, 54, 184, 146}},
                                            // both scales equal: the height's branch
-                                           FitCase{92, 100, {0, 0, 184, 200}}));
+                                           FitCase{92, 100, {0, 0, 184, 200}}),
+                         test_support::NameBy([](const FitCase& c) {
+                           return std::to_string(static_cast<int>(c.width)) + " by " +
+                                  std::to_string(static_cast<int>(c.height));
+                         }));
 
 // An undefined scale would make every pixel coordinate undefined.
 TEST_F(PreviewTest, APageWithoutAreaDrawsOnlyTheBackground) {
@@ -162,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, OutputModeTest,
                          ::testing::Values(ModeCase{"All", kOutputAll, {kBlack, kRed}},
                                            ModeCase{"Selected", kOutputSelected, {kBlack}},
                                            ModeCase{"Marked", kOutputMarked, {kRed}}),
-                         [](const auto& test) { return std::string(test.param.what); });
+                         test_support::NameBy(&ModeCase::what));
 
 TEST_F(PreviewTest, TheCurrentLayerModeLeavesOtherLayersOut) {
   doc_->Layer("Bottom");

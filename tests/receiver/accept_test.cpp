@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cut_file_fixtures.h"
+#include "support/param_names.h"
 #include "tools/receiver/cut_file_reader.h"
 
 namespace receiver {
@@ -58,10 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{true, 3}, {false, 3}},
                  BoundingBox{{-42.519684, -56.692913}, {600.25, 700.125}},
                  25}),
-    [](const testing::TestParamInfo<GoodFile>& param) {
-      std::string name = param.param.name;
-      return name.substr(0, name.find('.'));
-    });
+    test_support::NameBy(&GoodFile::name));
 
 TEST(CutFileReader, KeepsAnchorsAndHandlesOfARectangle) {
   const CutFile file = ParseGood("closed_rectangle.cut");

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cut_file_fixtures.h"
+#include "support/param_names.h"
 #include "tools/receiver/cut_file_reader.h"
 
 namespace receiver {
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"Tab", kCrop, kMove, "5.000000\t5.000000 m", "line 17: tab character"},
         Corruption{"NonAscii", kCrop, "%%Trailer", "%%Tr\xC3\xA4iler",
                    "line 24: byte 0xC3 is not printable ASCII"}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::NameBy(&Corruption::name));
 
 INSTANTIATE_TEST_SUITE_P(
     Structure, RejectsCorruption,
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "line 26: unexpected text after \"%%EOF\""},
         Corruption{"TextAfterTrailer", kCrop, "%%EOF\r\n", "%%EOF\r\nx",
                    "line 26: unexpected text after \"%%EOF\""}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::NameBy(&Corruption::name));
 
 INSTANTIATE_TEST_SUITE_P(
     PathLines, RejectsCorruption,
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Corruption{"ClosedWithoutCurve", "closed_one_segment.cut",
                                "12.500000 20.000000 7.500000 20.000000 10.000000 20.000000 c\r\n",
                                "", "line 10: closed path has no curve back to its first anchor"}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::NameBy(&Corruption::name));
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, RejectsCorruption,
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "line 17: \"--1.000000\" is not a number"},
                     Corruption{"CropMarkDecimals", kCrop, "481.889771", "481.88977",
                                "line 2: number \"481.88977\" must have six decimals"}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::NameBy(&Corruption::name));
 
 }  // namespace
 }  // namespace receiver

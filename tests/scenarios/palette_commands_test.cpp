@@ -16,7 +16,6 @@
 namespace kwtest {
 namespace {
 
-using standin::DialogUser;
 using standin::Host;
 using standin::HostOptions;
 using standin::ModalScript;
@@ -51,7 +50,7 @@ std::vector<std::string> PlayedEvents(Host& host) {
   return names;
 }
 
-using PaletteButtonsTest = PaletteScenario;
+using PaletteButtonsTest = PaletteSession;
 
 TEST_F(PaletteButtonsTest, PictureButtonsShowTheirIconsAndTips) {
   const struct {
@@ -75,49 +74,38 @@ TEST_F(PaletteButtonsTest, PictureButtonsShowTheirIconsAndTips) {
   };
   for (const auto& language : kLanguages) {
     SCOPED_TRACE(language.japanese ? "Japanese" : "English");
-    Host host(InLanguage(language.japanese));
-    const ADMDialogRef palette = Start(host);
-    ASSERT_NE(palette, nullptr);
+    if (language.japanese) {
+      ASSERT_NO_FATAL_FAILURE(Restart(InLanguage(true)));
+    }
     for (int id = 16; id <= 22; ++id) {
-      const standin::ItemRecord& button = Item(host, palette, id);
+      const standin::ItemRecord& button = Item(id);
       EXPECT_EQ(button.pictureId, 1001 + (id - 16)) << "item " << id;
       EXPECT_EQ(button.tip, language.tips[static_cast<std::size_t>(id - 16)]) << "item " << id;
     }
-    Stop(host);
   }
 }
 
 TEST_F(PaletteButtonsTest, OutputButtonWritesTheCutFileAndStartsTheCuttingApplication) {
   RegisterReceiver();
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
-  ASSERT_TRUE(user.Press(palette, kOutputButton)) << user.LastError();
+  OpenDocument();
+  ASSERT_TRUE(user().Press(palette(), kOutputButton)) << user().LastError();
   ASSERT_TRUE(WaitForReport()) << "the receiver was not started";
   EXPECT_NE(ReadFile(Report()).find("status: ok"), std::string::npos) << ReadFile(Report());
   auto parsed = receiver::ParseCutFile(ReadFile(CutFile()));
   ASSERT_TRUE(std::holds_alternative<receiver::CutFile>(parsed))
       << std::get<receiver::ParseError>(parsed).ToString();
   EXPECT_EQ(std::get<receiver::CutFile>(parsed).paths.size(), 1u);
-  EXPECT_TRUE(host.App().alerts.empty());
-  Stop(host);
+  EXPECT_TRUE(host().App().alerts.empty());
 }
 
 TEST_F(PaletteButtonsTest, OutputButtonWithoutTheCuttingApplicationShowsItsMessage) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
-  ASSERT_TRUE(user.Press(palette, kOutputButton)) << user.LastError();
-  ASSERT_EQ(host.App().alerts.size(), 1u);
-  EXPECT_EQ(host.App().alerts[0].text,
+  OpenDocument();
+  ASSERT_TRUE(user().Press(palette(), kOutputButton)) << user().LastError();
+  ASSERT_EQ(host().App().alerts.size(), 1u);
+  EXPECT_EQ(host().App().alerts[0].text,
             "Kerfworks is not found.If Kerfworks is not installed, please install it.\nIf "
             "Kerfworks has never run, please run it. Then restart the Adobe Illustrator.");
   EXPECT_FALSE(std::filesystem::exists(Report()));
-  Stop(host);
 }
 
 TEST_F(PaletteButtonsTest, PreparationButtonsPlayTheirActions) {
@@ -130,131 +118,103 @@ TEST_F(PaletteButtonsTest, PreparationButtonsPlayTheirActions) {
       {19, {"ai_plugin_pathfinder", "ai_plugin_pathfinder"}},  // the second one expands
       {20, {"ai_plugin_offset"}},
   };
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
+  OpenDocument();
   for (const auto& row : kButtons) {
-    host.App().actions.plays.clear();
-    const int pushes = host.App().contextPushes;
-    ASSERT_TRUE(user.Press(palette, row.button)) << user.LastError();
-    EXPECT_EQ(PlayedEvents(host), row.events) << "button " << row.button;
-    EXPECT_EQ(host.App().contextPushes, pushes + 1) << "button " << row.button;
-    EXPECT_EQ(host.App().openContexts, 0) << "button " << row.button;
+    host().App().actions.plays.clear();
+    const int pushes = host().App().contextPushes;
+    ASSERT_TRUE(user().Press(palette(), row.button)) << user().LastError();
+    EXPECT_EQ(PlayedEvents(host()), row.events) << "button " << row.button;
+    EXPECT_EQ(host().App().contextPushes, pushes + 1) << "button " << row.button;
+    EXPECT_EQ(host().App().openContexts, 0) << "button " << row.button;
   }
-  Stop(host);
 }
 
 TEST_F(PaletteButtonsTest, CropMarksButtonAddsAndRemovesTheMarks) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
-  ASSERT_TRUE(user.Press(palette, kCropMarksButton)) << user.LastError();
-  EXPECT_EQ(CropMarkCount(host), 3u) << "three circles for the default model";
-  ASSERT_TRUE(user.Press(palette, kCropMarksButton)) << user.LastError();
-  EXPECT_EQ(CropMarkCount(host), 0u);
-  EXPECT_TRUE(standin::DocumentView(host.Documents()).Exists("box"));
-  Stop(host);
+  OpenDocument();
+  ASSERT_TRUE(user().Press(palette(), kCropMarksButton)) << user().LastError();
+  EXPECT_EQ(CropMarkCount(), 3u) << "three circles for the default model";
+  ASSERT_TRUE(user().Press(palette(), kCropMarksButton)) << user().LastError();
+  EXPECT_EQ(CropMarkCount(), 0u);
+  EXPECT_TRUE(standin::DocumentView(host().Documents()).Exists("box"));
 }
 
 TEST_F(PaletteButtonsTest, MarkButtonMarksTheSelectedPathsAndUnmarksThemAgain) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  const standin::DocumentView view(host.Documents());
-  DialogUser user(host);
-  ASSERT_TRUE(user.Press(palette, kMarkButton)) << user.LastError();
+  OpenDocument();
+  const standin::DocumentView view(host().Documents());
+  ASSERT_TRUE(user().Press(palette(), kMarkButton)) << user().LastError();
   EXPECT_TRUE(view.TagValue(view.Find("box"), kCutMarkTag).has_value());
-  ASSERT_TRUE(user.Press(palette, kMarkButton)) << user.LastError();
+  ASSERT_TRUE(user().Press(palette(), kMarkButton)) << user().LastError();
   EXPECT_FALSE(view.TagValue(view.Find("box"), kCutMarkTag).has_value());
-  Stop(host);
 }
 
 TEST_F(PaletteButtonsTest, RedrawButtonRedrawsThePreviewAndRunsNoCommand) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
-  user.RedrawPending(palette);
+  OpenDocument();
+  user().RedrawPending(palette());
   // Every press relays the palette out, which repaints the preview too; the Redraw button's own
   // request is the one explicit invalidation.
-  const int before = host.Gate().Calls(kADMItemSuite, "Invalidate");
-  ASSERT_TRUE(user.Press(palette, kRedrawButton)) << user.LastError();
-  EXPECT_EQ(host.Gate().Calls(kADMItemSuite, "Invalidate"), before + 1);
-  EXPECT_TRUE(Item(host, palette, kPreviewItem).needsRedraw);
-  EXPECT_TRUE(host.App().actions.plays.empty());
-  EXPECT_EQ(CropMarkCount(host), 0u);
-  Stop(host);
+  const int before = host().Gate().Calls(kADMItemSuite, "Invalidate");
+  ASSERT_TRUE(user().Press(palette(), kRedrawButton)) << user().LastError();
+  EXPECT_EQ(host().Gate().Calls(kADMItemSuite, "Invalidate"), before + 1);
+  EXPECT_TRUE(Item(kPreviewItem).needsRedraw);
+  EXPECT_TRUE(host().App().actions.plays.empty());
+  EXPECT_EQ(CropMarkCount(), 0u);
 }
 
 TEST_F(PaletteButtonsTest, OtherNotificationsRunNoCommandButStillBracketTheContext) {
   RegisterReceiver();
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  const standin::DocumentView view(host.Documents());
+  OpenDocument();
+  const standin::DocumentView view(host().Documents());
   for (int id : {16, 17, 18, 19, 20, 21, 22}) {
-    const int pushes = host.App().contextPushes;
-    host.Dialogs().NotifyItem(host.Dialogs().ItemById(palette, id),
-                              standin::kBoundsChangedNotifier);
-    EXPECT_EQ(host.App().contextPushes, pushes + 1) << "item " << id;
-    EXPECT_EQ(host.App().openContexts, 0) << "item " << id;
+    const int pushes = host().App().contextPushes;
+    host().Dialogs().NotifyItem(host().Dialogs().ItemById(palette(), id),
+                                standin::kBoundsChangedNotifier);
+    EXPECT_EQ(host().App().contextPushes, pushes + 1) << "item " << id;
+    EXPECT_EQ(host().App().openContexts, 0) << "item " << id;
   }
-  EXPECT_TRUE(host.App().actions.plays.empty());
-  EXPECT_EQ(CropMarkCount(host), 0u);
+  EXPECT_TRUE(host().App().actions.plays.empty());
+  EXPECT_EQ(CropMarkCount(), 0u);
   EXPECT_FALSE(view.TagValue(view.Find("box"), kCutMarkTag).has_value());
   EXPECT_EQ(std::filesystem::file_size(CutFile()), 0u) << "the cut file stays unwritten";
-  Stop(host);
 }
 
 TEST_F(PaletteButtonsTest, CropMarksDialogOkRebuildsTheMarksWithTheNewSettings) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
-  const standin::DocumentView view(host.Documents());
+  OpenDocument();
+  const standin::DocumentView view(host().Documents());
 
   // Without any change: the marks are new ones, the document is redrawn, so is the preview.
-  ASSERT_TRUE(user.Press(palette, kCropMarksButton)) << user.LastError();
+  ASSERT_TRUE(user().Press(palette(), kCropMarksButton)) << user().LastError();
   const std::vector<AIArtHandle> first = view.Tagged(kCropMarkTag);
   ASSERT_EQ(first.size(), 3u);
   const int redraws = view.Doc().redraws;
-  const int invalidations = PreviewInvalidations(host, palette);
-  host.Dialogs().QueueModalScript(ModalScript().Press(1));
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
-  EXPECT_EQ(host.Dialogs().ModalRuns()[0].name, kEditDialogName);
-  EXPECT_EQ(host.Dialogs().ModalRuns()[0].resourceId, kEditDialogId);
-  EXPECT_EQ(host.Dialogs().ModalRuns()[0].result, 1);
+  const int invalidations = PreviewInvalidations();
+  host().Dialogs().QueueModalScript(ModalScript().Press(1));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  ASSERT_EQ(host().Dialogs().ModalRuns().size(), 1u);
+  EXPECT_EQ(host().Dialogs().ModalRuns()[0].name, kEditDialogName);
+  EXPECT_EQ(host().Dialogs().ModalRuns()[0].resourceId, kEditDialogId);
+  EXPECT_EQ(host().Dialogs().ModalRuns()[0].result, 1);
   const std::vector<AIArtHandle> second = view.Tagged(kCropMarkTag);
   ASSERT_EQ(second.size(), 3u);
   for (AIArtHandle mark : second) {
     EXPECT_EQ(std::count(first.begin(), first.end(), mark), 0) << "an old mark was kept";
   }
   EXPECT_EQ(view.Doc().redraws, redraws + 1);
-  EXPECT_EQ(PreviewInvalidations(host, palette), invalidations + 1);
+  EXPECT_EQ(PreviewInvalidations(), invalidations + 1);
 
   // Another model gives its own layout.
-  host.Dialogs().QueueModalScript(ModalScript().Pick(kMachineTypePopup, kMb2).Press(1));
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  EXPECT_EQ(CropMarkCount(host), 9u) << "four circles and five corner strokes";
+  host().Dialogs().QueueModalScript(ModalScript().Pick(kMachineTypePopup, kMb2).Press(1));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  EXPECT_EQ(CropMarkCount(), 9u) << "four circles and five corner strokes";
 
   // Back to MB-1: its defaults replace the MB-2 ones and the edit made before the change.
-  host.Dialogs().QueueModalScript(ModalScript()
-                                      .Set(kFieldX, 40.0f)
-                                      .Pick(kMachineTypePopup, kMb2)
-                                      .Pick(kMachineTypePopup, kMb1)
-                                      .Press(1));
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  EXPECT_EQ(CropMarkCount(host), 3u);
-  Stop(host);
+  host().Dialogs().QueueModalScript(ModalScript()
+                                        .Set(kFieldX, 40.0f)
+                                        .Pick(kMachineTypePopup, kMb2)
+                                        .Pick(kMachineTypePopup, kMb1)
+                                        .Press(1));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  EXPECT_EQ(CropMarkCount(), 3u);
+  End();
   const struct {
     const char* key;
     int value;
@@ -264,103 +224,84 @@ TEST_F(PaletteButtonsTest, CropMarksDialogOkRebuildsTheMarksWithTheNewSettings) 
                  {"kADM_cropVertDistance", 21000},
                  {"kADM_cropMachineType", kMb1}};
   for (const auto& expected : kStored) {
-    EXPECT_EQ(StoredInteger(host, expected.key), expected.value) << expected.key;
+    EXPECT_EQ(StoredInteger(expected.key), expected.value) << expected.key;
   }
 }
 
 TEST_F(PaletteButtonsTest, CropMarksDialogCancelChangesNothingButRedrawsThePreview) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
-  const standin::DocumentView view(host.Documents());
-  ASSERT_TRUE(user.Press(palette, kCropMarksButton)) << user.LastError();
+  OpenDocument();
+  const standin::DocumentView view(host().Documents());
+  ASSERT_TRUE(user().Press(palette(), kCropMarksButton)) << user().LastError();
   const std::vector<AIArtHandle> marks = view.Tagged(kCropMarkTag);
   const int redraws = view.Doc().redraws;
-  const int invalidations = PreviewInvalidations(host, palette);
+  const int invalidations = PreviewInvalidations();
 
-  host.Dialogs().QueueModalScript(
+  host().Dialogs().QueueModalScript(
       ModalScript().Pick(kMachineTypePopup, kMb2).Set(kFieldX, 30.0f).Press(2));
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
-  EXPECT_EQ(host.Dialogs().ModalRuns()[0].result, 2);
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  ASSERT_EQ(host().Dialogs().ModalRuns().size(), 1u);
+  EXPECT_EQ(host().Dialogs().ModalRuns()[0].result, 2);
   EXPECT_EQ(view.Tagged(kCropMarkTag), marks);
   EXPECT_EQ(view.Doc().redraws, redraws);
-  EXPECT_EQ(PreviewInvalidations(host, palette), invalidations + 1);
-  Stop(host);
-  EXPECT_EQ(StoredInteger(host, "kADM_cropLeftMargin"), 1500);
-  EXPECT_EQ(StoredInteger(host, "kADM_cropMachineType"), kMb1);
+  EXPECT_EQ(PreviewInvalidations(), invalidations + 1);
+  End();
+  EXPECT_EQ(StoredInteger("kADM_cropLeftMargin"), 1500);
+  EXPECT_EQ(StoredInteger("kADM_cropMachineType"), kMb1);
 }
 
 TEST_F(PaletteButtonsTest, CropMarksDialogWithoutADocumentStoresTheSettingsOnly) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  DialogUser user(host);
-  host.Dialogs().QueueModalScript(ModalScript().Set(kFieldX, 12.345f).Set(kFieldY, 0.0f).Press(1));
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  EXPECT_EQ(host.Documents().Current(), nullptr);
-  Stop(host);
-  EXPECT_EQ(StoredInteger(host, "kADM_cropLeftMargin"), 1235);
-  EXPECT_EQ(StoredInteger(host, "kADM_cropBottomMargin"), 0);
+  host().Dialogs().QueueModalScript(
+      ModalScript().Set(kFieldX, 12.345f).Set(kFieldY, 0.0f).Press(1));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  EXPECT_EQ(host().Documents().Current(), nullptr);
+  End();
+  EXPECT_EQ(StoredInteger("kADM_cropLeftMargin"), 1235);
+  EXPECT_EQ(StoredInteger("kADM_cropBottomMargin"), 0);
 }
 
 TEST_F(PaletteButtonsTest, CropMarksDialogShowsThePictureOfEachModel) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
   ModalScript script;
   for (int type = 0; type < 8; ++type) script.Pick(kMachineTypePopup, type);
-  host.Dialogs().QueueModalScript(script.Press(2));
-  DialogUser user(host);
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
+  host().Dialogs().QueueModalScript(script.Press(2));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  ASSERT_EQ(host().Dialogs().ModalRuns().size(), 1u);
   // The default model's picture as the dialog opens, then one per pick, MA-1 to MB-5.
-  EXPECT_EQ(PicturesOf(host.Dialogs().ModalRuns()[0], kPictureArea),
+  EXPECT_EQ(PicturesOf(host().Dialogs().ModalRuns()[0], kPictureArea),
             (std::vector<std::int32_t>{1016, 1017, 1017, 1017, 1016, 132, 132, 132, 132}));
-  Stop(host);
 }
 
 TEST_F(PaletteButtonsTest, CropMarksDialogShowsTheModelsDefaultsAfterEachPick) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  host.Dialogs().QueueModalScript(ModalScript()
-                                      .Set(kFieldX, 40.0f)
-                                      .Pick(kMachineTypePopup, kMb2)
-                                      .Pick(kMachineTypePopup, kMb1)
-                                      .Press(2));
-  DialogUser user(host);
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
-  const auto& shown = host.Dialogs().ModalRuns()[0].closingTexts;
+  host().Dialogs().QueueModalScript(ModalScript()
+                                        .Set(kFieldX, 40.0f)
+                                        .Pick(kMachineTypePopup, kMb2)
+                                        .Pick(kMachineTypePopup, kMb1)
+                                        .Press(2));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  ASSERT_EQ(host().Dialogs().ModalRuns().size(), 1u);
+  const auto& shown = host().Dialogs().ModalRuns()[0].closingTexts;
   EXPECT_EQ(shown.at(kFieldX), "15.000");
   EXPECT_EQ(shown.at(kFieldY), "20.000");
   EXPECT_EQ(shown.at(kFieldW), "170.000");
   EXPECT_EQ(shown.at(kFieldL), "210.000");
-  Stop(host);
 }
 
 // No such model: no popup entry is chosen, the picture and the marks are MB-1's, and OK keeps the
 // stored number rather than inventing one.
 TEST_F(PaletteButtonsTest, StoredModelOutsideTheTableFallsBackToMb1) {
-  Host host;
-  host.Preferences().Set(kPreferenceSection, "kADM_cropMachineType", std::int32_t{9});
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  OpenDocument(host);
-  DialogUser user(host);
-  ASSERT_TRUE(user.Press(palette, kCropMarksButton)) << user.LastError();
-  EXPECT_EQ(CropMarkCount(host), 3u);
-  host.Dialogs().QueueModalScript(ModalScript().Press(1));
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutCropMarks)) << user.LastError();
-  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
-  EXPECT_EQ(PicturesOf(host.Dialogs().ModalRuns()[0], kPictureArea),
+  ASSERT_NO_FATAL_FAILURE(Restart({}, [](Host& host) {
+    host.Preferences().Set(kPreferenceSection, "kADM_cropMachineType", std::int32_t{9});
+  }));
+  OpenDocument();
+  ASSERT_TRUE(user().Press(palette(), kCropMarksButton)) << user().LastError();
+  EXPECT_EQ(CropMarkCount(), 3u);
+  host().Dialogs().QueueModalScript(ModalScript().Press(1));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutCropMarks)) << user().LastError();
+  ASSERT_EQ(host().Dialogs().ModalRuns().size(), 1u);
+  EXPECT_EQ(PicturesOf(host().Dialogs().ModalRuns()[0], kPictureArea),
             std::vector<std::int32_t>{1016});
-  EXPECT_EQ(CropMarkCount(host), 3u);
-  Stop(host);
-  EXPECT_EQ(StoredInteger(host, "kADM_cropMachineType"), 9);
+  EXPECT_EQ(CropMarkCount(), 3u);
+  End();
+  EXPECT_EQ(StoredInteger("kADM_cropMachineType"), 9);
 }
 
 TEST_F(PaletteButtonsTest, HelpOpensTheHelpFileBesideTheModule) {
@@ -370,14 +311,12 @@ TEST_F(PaletteButtonsTest, HelpOpensTheHelpFileBesideTheModule) {
        {std::pair{false, "KWAIPin_e.chm"}, {true, "KWAIPin_j.chm"}}) {
     SCOPED_TRACE(file);
     std::filesystem::remove(Scratch() / "shell.log");
-    Host host(InLanguage(japanese));
-    const ADMDialogRef palette = Start(host);
-    ASSERT_NE(palette, nullptr);
-    DialogUser user(host);
-    ASSERT_TRUE(user.PickFlyout(palette, kFlyoutHelp)) << user.LastError();
+    if (japanese) {
+      ASSERT_NO_FATAL_FAILURE(Restart(InLanguage(true)));
+    }
+    ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutHelp)) << user().LastError();
     EXPECT_EQ(ShellOpened(), std::vector<std::string>{(folder / file).string()});
-    EXPECT_TRUE(host.Dialogs().ModalRuns().empty());
-    Stop(host);
+    EXPECT_TRUE(host().Dialogs().ModalRuns().empty());
   }
 }
 
@@ -393,35 +332,26 @@ TEST_F(PaletteButtonsTest, HelpBesideAModuleWithAnOverlongPathOpensNothing) {
                 folder / module.filename().replace_extension(".res"));
   HostOptions options;
   options.modulePath = (folder / module.filename()).string();
-  Host host(options);
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  DialogUser user(host);
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutHelp)) << user.LastError();
+  ASSERT_NO_FATAL_FAILURE(Restart(options));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutHelp)) << user().LastError();
   EXPECT_TRUE(ShellOpened().empty());
-  Stop(host);
 }
 
 TEST_F(PaletteButtonsTest, AboutRunsItsDialogAndTheSeparatorDoesNothing) {
-  Host host;
-  const ADMDialogRef palette = Start(host);
-  ASSERT_NE(palette, nullptr);
-  DialogUser user(host);
-  const int invalidations = PreviewInvalidations(host, palette);
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutSeparator)) << user.LastError();
-  EXPECT_TRUE(host.Dialogs().ModalRuns().empty());
+  const int invalidations = PreviewInvalidations();
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutSeparator)) << user().LastError();
+  EXPECT_TRUE(host().Dialogs().ModalRuns().empty());
   EXPECT_TRUE(ShellOpened().empty());
-  EXPECT_EQ(PreviewInvalidations(host, palette), invalidations);
+  EXPECT_EQ(PreviewInvalidations(), invalidations);
 
-  host.Dialogs().QueueModalScript(ModalScript().Press(1));
-  ASSERT_TRUE(user.PickFlyout(palette, kFlyoutAbout)) << user.LastError();
-  ASSERT_EQ(host.Dialogs().ModalRuns().size(), 1u);
-  const standin::ModalRun& run = host.Dialogs().ModalRuns()[0];
+  host().Dialogs().QueueModalScript(ModalScript().Press(1));
+  ASSERT_TRUE(user().PickFlyout(palette(), kFlyoutAbout)) << user().LastError();
+  ASSERT_EQ(host().Dialogs().ModalRuns().size(), 1u);
+  const standin::ModalRun& run = host().Dialogs().ModalRuns()[0];
   EXPECT_EQ(run.name, "kerfworks-About");
   EXPECT_EQ(run.resourceId, 16080);
   EXPECT_EQ(run.result, 1);
-  EXPECT_EQ(host.Dialogs().LiveDialogs(), std::vector<ADMDialogRef>{palette});
-  Stop(host);
+  EXPECT_EQ(host().Dialogs().LiveDialogs(), std::vector<ADMDialogRef>{palette()});
 }
 
 }  // namespace

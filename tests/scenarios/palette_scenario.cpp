@@ -46,4 +46,29 @@ int PaletteScenario::StoredInteger(standin::Host& host, const std::string& key) 
   return host.Preferences().Get<std::int32_t>(kPreferenceSection, key).value_or(-1);
 }
 
+void PaletteSession::TearDown() {
+  End();
+  user_.reset();
+  host_.reset();
+  PaletteScenario::TearDown();
+}
+
+void PaletteSession::Restart(standin::HostOptions options,
+                             const std::function<void(standin::Host&)>& prepare) {
+  End();
+  user_.reset();
+  host_.emplace(std::move(options));
+  if (prepare) prepare(*host_);
+  running_ = true;
+  palette_ = Start(*host_);
+  user_.emplace(*host_);
+  ASSERT_NE(palette_, nullptr);
+}
+
+void PaletteSession::End() {
+  if (!running_) return;
+  running_ = false;
+  Stop(*host_);
+}
+
 }  // namespace kwtest

@@ -2,6 +2,8 @@
 #ifndef KERFWORKS_TESTS_SCENARIOS_PALETTE_SCENARIO_H
 #define KERFWORKS_TESTS_SCENARIOS_PALETTE_SCENARIO_H
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "scenarios/scenario_folder.h"
@@ -48,6 +50,38 @@ class PaletteScenario : public ScenarioFolder {
   static std::size_t CropMarkCount(standin::Host& host);
   // A stored integer setting, or -1 when absent.
   static int StoredInteger(standin::Host& host, const std::string& key);
+};
+
+// One session per test: started with the palette open when the test first reaches for it, ended
+// after the test, where nothing may be left behind. A test that needs another host restarts it.
+class PaletteSession : public PaletteScenario {
+ protected:
+  void TearDown() override;
+
+  // Ends the running session and starts one on a host of `options`, handed to `prepare` first.
+  void Restart(standin::HostOptions options = {},
+               const std::function<void(standin::Host&)>& prepare = {});
+  // Ends the session now, so that a test can look at what it stored.
+  void End();
+
+  standin::Host& host() { return Started(), *host_; }
+  ADMDialogRef palette() { return Started(), palette_; }
+  standin::DialogUser& user() { return Started(), *user_; }
+  const standin::ItemRecord& Item(int id) { return PaletteScenario::Item(host(), palette(), id); }
+  int PreviewInvalidations() { return PaletteScenario::PreviewInvalidations(host(), palette()); }
+  void OpenDocument() { PaletteScenario::OpenDocument(host()); }
+  std::size_t CropMarkCount() { return PaletteScenario::CropMarkCount(host()); }
+  int StoredInteger(const std::string& key) { return PaletteScenario::StoredInteger(host(), key); }
+
+ private:
+  void Started() {
+    if (!host_) Restart();
+  }
+
+  std::optional<standin::Host> host_;
+  std::optional<standin::DialogUser> user_;
+  ADMDialogRef palette_ = nullptr;
+  bool running_ = false;
 };
 
 }  // namespace kwtest

@@ -1,16 +1,15 @@
 // LoadSettings against the stand-in host's preference store, through the acquired suite.
 #include <gtest/gtest.h>
 
-#include "hostapi/suites.h"
 #include "palette/settings.h"
-#include "plugin/host_suites.h"
-#include "standin/core/host.h"
+#include "support/plugin_host.h"
 
 namespace {
 
-TEST(LoadSettingsFromHost, ReadsTheSectionAndKeepsDefaultsForMissingOrMistypedKeys) {
-  standin::Host host(standin::HostOptions{.modulePath = "", .resourcePath = ""});
-  auto& store = host.Preferences();
+using LoadSettingsFromHost = test_support::PluginHostTest;
+
+TEST_F(LoadSettingsFromHost, ReadsTheSectionAndKeepsDefaultsForMissingOrMistypedKeys) {
+  auto& store = host_.Preferences();
   store.Set("KerfworksPluginDialog", "kADM_bMarkedObj", true);
   store.Set("KerfworksPluginDialog", "kADM_selectionCode", std::int32_t{4});
   store.Set("KerfworksPluginDialog", "kADM_cropMachineType", std::int32_t{6});
@@ -18,24 +17,14 @@ TEST(LoadSettingsFromHost, ReadsTheSectionAndKeepsDefaultsForMissingOrMistypedKe
   store.Set("KerfworksPluginDialog", "kADM_cropLeftMargin", AIReal{7});
   // Another section is not this plug-in's.
   store.Set("OtherPlugin", "kADM_cropVertDistance", std::int32_t{1});
-  host.AsHostCall([&] {
-    const void* suite = nullptr;
-    ASSERT_EQ(
-        host.BasicSuite()->AcquireSuite(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &suite),
-        kNoErr);
-    sAIPreference = static_cast<const AIPreferenceSuite*>(suite);
-    LoadSettings();
-    host.BasicSuite()->ReleaseSuite(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
-    sAIPreference = nullptr;
-  });
+  Run([] { LoadSettings(); });
   EXPECT_TRUE(kADM_bMarkedObj);
   EXPECT_EQ(OutputModeFromFlags(), kOutputMarked);
   EXPECT_EQ(kADM_selectionCode, 4);
   EXPECT_EQ(gCropMarkSettings.machineType, 6);
   EXPECT_EQ(gCropMarkSettings.leftMargin, 1500);
   EXPECT_EQ(gCropMarkSettings.vertDistance, 21000);
-  // The mistyped key is recorded by the stand-in as a failed read, not as misuse.
-  for (const auto& leftover : host.Leftovers()) ADD_FAILURE() << leftover;
+  // The mistyped key is a failed read, not misuse: the fixture finds nothing left over.
 }
 
 }  // namespace

@@ -5,47 +5,28 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <map>
 #include <string>
 
-#include "plugin/host_suites.h"
+#include "support/plugin_host.h"
 
 namespace {
 
-// A preference store of the host's shape: a missing key answers 0 and leaves the value untouched.
-std::map<std::string, std::int32_t> gStore;
-int gReads = 0;
-
-std::string Key(const char* prefix, const char* suffix) {
-  return std::string(prefix) + "/" + suffix;
-}
-
-AIErr KW_API GetInteger(const char* prefix, const char* suffix, std::int32_t* value) {
-  ++gReads;
-  const auto found = gStore.find(Key(prefix, suffix));
-  if (found != gStore.end()) *value = found->second;
-  return kNoErr;
-}
-
-AIErr KW_API GetBoolean(const char* prefix, const char* suffix, AIBoolean* value) {
-  return GetInteger(prefix, suffix, value);
-}
-
-class SettingsTest : public ::testing::Test {
+// The stand-in's preference store answers a missing key with 0 and leaves the value untouched.
+class SettingsTest : public test_support::PluginHostTest {
  protected:
-  void SetUp() override {
-    gStore.clear();
-    gReads = 0;
-    suite_.GetBooleanPreference = &GetBoolean;
-    suite_.GetIntegerPreference = &GetInteger;
-    sAIPreference = &suite_;
+  void Store(const char* key, std::int32_t value) {
+    host_.Preferences().Set(kPreferenceSection, key, value);
   }
-  void TearDown() override { sAIPreference = nullptr; }
-  static void Store(const char* key, std::int32_t value) {
-    gStore[Key(kPreferenceSection, key)] = value;
+  void Store(const char* key, bool value) {
+    host_.Preferences().Set(kPreferenceSection, key, value);
   }
-
-  AIPreferenceSuite suite_{};
+  void Load() {
+    Run([] { LoadSettings(); });
+  }
+  int Reads() {
+    return host_.Gate().Calls(kAIPreferenceSuite, "GetBooleanPreference") +
+           host_.Gate().Calls(kAIPreferenceSuite, "GetIntegerPreference");
+  }
 };
 
 std::string Printed(float value) {
@@ -56,8 +37,8 @@ std::string Printed(float value) {
 
 TEST_F(SettingsTest, EmptyStoreGivesTheDefaults) {
   kADM_bSelectObj = kADM_bCurrentLayer = kADM_bSelectColor = kADM_bMarkedObj = 1;
-  LoadSettings();
-  EXPECT_EQ(gReads, 10);
+  Load();
+  EXPECT_EQ(Reads(), 10);
   EXPECT_FALSE(kADM_bSelectObj || kADM_bCurrentLayer || kADM_bSelectColor || kADM_bMarkedObj);
   EXPECT_EQ(OutputModeFromFlags(), kOutputAll);
   EXPECT_EQ(kADM_selectionCode, 14);
@@ -78,7 +59,7 @@ TEST_F(SettingsTest, MachineTypeTableRows) {
                                        {1000, 2500, 17000, 21500}, {1000, 2500, 17000, 21500},
                                        {1000, 2500, 17000, 21500}, {1000, 2500, 17000, 21500}};
   for (auto& row : MachineTypeTable) row = {};
-  LoadSettings();
+  Load();
   for (int r = 0; r < kMachineTypeCount; ++r) {
     SCOPED_TRACE(r);
     EXPECT_EQ(MachineTypeTable[r].leftMargin, rows[r].x);
@@ -90,15 +71,15 @@ TEST_F(SettingsTest, MachineTypeTableRows) {
 }
 
 TEST_F(SettingsTest, StoredValuesReplaceDefaultsAndAreNotRangeTested) {
-  Store("kADM_bCurrentLayer", 1);
-  Store("kADM_bSelectColor", 1);
+  Store("kADM_bCurrentLayer", true);
+  Store("kADM_bSelectColor", true);
   Store("kADM_selectionCode", 0);
   Store("kADM_cropLeftMargin", 1234);
   Store("kADM_cropBottomMargin", -5);
   Store("kADM_cropHorzDistance", 99999);
   Store("kADM_cropVertDistance", 1);
   Store("kADM_cropMachineType", 11);
-  LoadSettings();
+  Load();
   EXPECT_FALSE(kADM_bSelectObj);
   EXPECT_TRUE(kADM_bCurrentLayer);
   EXPECT_TRUE(kADM_bSelectColor);

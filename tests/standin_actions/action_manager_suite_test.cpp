@@ -4,40 +4,14 @@
 #include "hostapi/suites.h"
 #include "standin/core/host.h"
 #include "standin/model/actions.h"
+#include "standin_actions/action_suite_fixture.h"
 
 namespace {
 
 using standin::ActionParam;
 using standin::FourCharCode;
 
-class ActionManagerSuiteTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    host_.AsHostCall([&] {
-      const void* suite = nullptr;
-      ASSERT_EQ(host_.BasicSuite()->AcquireSuite(kAIActionManagerSuite,
-                                                 kAIActionManagerSuiteVersion, &suite),
-                kNoErr);
-      suite_ = static_cast<const AIActionManagerSuite*>(suite);
-    });
-  }
-  void TearDown() override { Release(); }
-  void Release() {
-    if (suite_ == nullptr) return;
-    host_.AsHostCall([&] {
-      host_.BasicSuite()->ReleaseSuite(kAIActionManagerSuite, kAIActionManagerSuiteVersion);
-    });
-    suite_ = nullptr;
-  }
-  static standin::HostOptions NoModule() {
-    standin::HostOptions options;
-    options.modulePath.clear();
-    return options;
-  }
-
-  standin::Host host_{NoModule()};
-  const AIActionManagerSuite* suite_ = nullptr;
-};
+using ActionManagerSuiteTest = kwtest::ActionSuiteTest;
 
 TEST_F(ActionManagerSuiteTest, APlayKeepsTheBlockAsItStoodThen) {
   host_.AsHostCall([&] {

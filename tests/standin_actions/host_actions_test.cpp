@@ -14,6 +14,8 @@
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/document_view.h"
 #include "standin/scenario/shapes.h"
+#include "standin_actions/action_suite_fixture.h"
+#include "support/param_names.h"
 
 namespace {
 
@@ -23,27 +25,11 @@ using standin::DocumentView;
 using standin::FourCharCode;
 using standin::ModalScript;
 
-class HostActionsTest : public ::testing::Test {
+class HostActionsTest : public kwtest::ActionSuiteTest {
  protected:
-  void SetUp() override {
-    host_.AsHostCall([&] {
-      const void* suite = nullptr;
-      ASSERT_EQ(host_.BasicSuite()->AcquireSuite(kAIActionManagerSuite,
-                                                 kAIActionManagerSuiteVersion, &suite),
-                kNoErr);
-      suite_ = static_cast<const AIActionManagerSuite*>(suite);
-    });
-  }
   void TearDown() override {
-    host_.AsHostCall([&] {
-      host_.BasicSuite()->ReleaseSuite(kAIActionManagerSuite, kAIActionManagerSuiteVersion);
-    });
+    Release();
     EXPECT_EQ(host_.Leftovers(), std::vector<std::string>{});
-  }
-  static standin::HostOptions NoModule() {
-    standin::HostOptions options;
-    options.modulePath.clear();
-    return options;
   }
 
   // Plays `event` as the plug-in does; the offset with its preset and the dialog open.
@@ -89,8 +75,6 @@ class HostActionsTest : public ::testing::Test {
     return area / (standin::kGridPerPoint * standin::kGridPerPoint);
   }
 
-  standin::Host host_{NoModule()};
-  const AIActionManagerSuite* suite_ = nullptr;
   DocumentBuilder doc_{host_.Documents()};
   DocumentView view_{host_.Documents()};
 };
@@ -168,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1975 + 25 * std::numbers::pi / 4,
                    {-5, -5, 100, 100}},
         StrokeCase{"MiterJoin", {{0, 100}, {0, 0}, {100, 0}}, 0, 0, 2000, {-5, -5, 100, 100}}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+    test_support::NameBy(&StrokeCase::name));
 
 TEST_F(HostActionsTest, DashedStrokeGivesOneOutlinePerDash) {
   AIPathStyle style = standin::DefaultPathStyle();
@@ -257,6 +241,6 @@ INSTANTIATE_TEST_SUITE_P(
                       UnchangedCase{"FailedText", "adobe_createOutline", true},
                       UnchangedCase{"FailedOffset", "ai_plugin_offset", true},
                       UnchangedCase{"CancelledOffset", "ai_plugin_offset", false}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+    test_support::NameBy(&UnchangedCase::name));
 
 }  // namespace

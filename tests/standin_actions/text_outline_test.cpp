@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "standin/actions/outline_text.h"
+#include "support/param_names.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Fonts,
                          ::testing::Values(FontCase{"日本語", "VL Gothic", 3, false},
                                            FontCase{"切り抜き", "sans-serif", 4, false},
                                            FontCase{"A B", "No Such Face, serif", 2, false},
-                                           FontCase{"AB", "No Such Face", 2, true}));
+                                           FontCase{"AB", "No Such Face", 2, true}),
+                         test_support::NameBy(&FontCase::family));
 
 }  // namespace

@@ -3,18 +3,6 @@
 namespace kwtest {
 namespace {
 
-template <typename Suite>
-void Acquire(standin::Host& host, const char* name, int32_t version, const Suite*& suite) {
-  const void* table = nullptr;
-  host.AsHostCall(
-      [&] { ASSERT_EQ(host.BasicSuite()->AcquireSuite(name, version, &table), kNoErr); });
-  suite = static_cast<const Suite*>(table);
-}
-
-void Release(standin::Host& host, const char* name, int32_t version) {
-  host.AsHostCall([&] { EXPECT_EQ(host.BasicSuite()->ReleaseSuite(name, version), kNoErr); });
-}
-
 standin::Picture Square(int size) {
   return {size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size * size))};
 }
@@ -96,31 +84,21 @@ DialogTest::DialogTest() {
   resources->Add(PaletteTemplate()).Add(ModalTemplate()).Add(flyout).Add(machines);
   resources->AddImage(kButtonIcon, Square(32)).AddImage(kPaletteIcon, Square(24));
   host.Dialogs().SetResources(resources);
-  Acquire(host, kADMDialogSuite, kADMDialogSuiteVersion, dialogs);
-  Acquire(host, kADMItemSuite, kADMItemSuiteVersion, items);
-  Acquire(host, kADMListSuite, kADMListSuiteVersion, lists);
-  Acquire(host, kADMEntrySuite, kADMEntrySuiteVersion, entries);
-  Acquire(host, kADMNotifierSuite, kADMNotifierSuiteVersion, notifiers);
-  Acquire(host, kADMTrackerSuite, kADMTrackerSuiteVersion, trackers);
-  Acquire(host, kADMIconSuite, kADMIconSuiteVersion, icons);
-  Acquire(host, kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, groups);
-  Acquire(host, kADMDrawerSuite, kADMDrawerSuiteVersion, drawers);
-  Acquire(host, kAIMenuSuite, kAIMenuSuiteVersion, menus);
-  Acquire(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, strings);
+  suites_.Acquire(kADMDialogSuite, kADMDialogSuiteVersion, dialogs);
+  suites_.Acquire(kADMItemSuite, kADMItemSuiteVersion, items);
+  suites_.Acquire(kADMListSuite, kADMListSuiteVersion, lists);
+  suites_.Acquire(kADMEntrySuite, kADMEntrySuiteVersion, entries);
+  suites_.Acquire(kADMNotifierSuite, kADMNotifierSuiteVersion, notifiers);
+  suites_.Acquire(kADMTrackerSuite, kADMTrackerSuiteVersion, trackers);
+  suites_.Acquire(kADMIconSuite, kADMIconSuiteVersion, icons);
+  suites_.Acquire(kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, groups);
+  suites_.Acquire(kADMDrawerSuite, kADMDrawerSuiteVersion, drawers);
+  suites_.Acquire(kAIMenuSuite, kAIMenuSuiteVersion, menus);
+  suites_.Acquire(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, strings);
 }
 
 DialogTest::~DialogTest() {
-  Release(host, kADMDialogSuite, kADMDialogSuiteVersion);
-  Release(host, kADMItemSuite, kADMItemSuiteVersion);
-  Release(host, kADMListSuite, kADMListSuiteVersion);
-  Release(host, kADMEntrySuite, kADMEntrySuiteVersion);
-  Release(host, kADMNotifierSuite, kADMNotifierSuiteVersion);
-  Release(host, kADMTrackerSuite, kADMTrackerSuiteVersion);
-  Release(host, kADMIconSuite, kADMIconSuiteVersion);
-  Release(host, kADMDialogGroupSuite, kADMDialogGroupSuiteVersion);
-  Release(host, kADMDrawerSuite, kADMDrawerSuiteVersion);
-  Release(host, kAIMenuSuite, kAIMenuSuiteVersion);
-  Release(host, kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+  suites_.ReleaseAll();
   Log() = {};
 }
 

@@ -14,6 +14,7 @@
 #include "standin/core/host.h"
 #include "standin/model/dialog_system.h"
 #include "standin/model/dialog_user.h"
+#include "support/held_suites.h"
 
 namespace kwtest {
 
@@ -75,6 +76,9 @@ class DialogTest : public ::testing::Test {
   const ADMDrawerSuite* drawers = nullptr;
   const AIMenuSuite* menus = nullptr;
   const AIUnicodeStringSuite* strings = nullptr;
+
+ private:
+  test_support::HeldSuites suites_{host};
 };
 
 }  // namespace kwtest

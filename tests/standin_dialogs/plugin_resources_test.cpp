@@ -5,6 +5,7 @@
 #include "hostapi/suites.h"
 #include "standin/core/host.h"
 #include "standin/model/dialog_user.h"
+#include "support/held_suites.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -29,18 +30,12 @@ Built BuildPalette(bool japanese) {
   const ADMListSuite* lists = nullptr;
   const ADMIconSuite* icons = nullptr;
   Built built;
+  test_support::HeldSuites suites(host);
+  suites.Acquire(kADMDialogSuite, kADMDialogSuiteVersion, dialogs);
+  suites.Acquire(kADMItemSuite, kADMItemSuiteVersion, items);
+  suites.Acquire(kADMListSuite, kADMListSuiteVersion, lists);
+  suites.Acquire(kADMIconSuite, kADMIconSuiteVersion, icons);
   host.AsHostCall([&] {
-    const SPBasicSuite* basic = host.BasicSuite();
-    const void* table = nullptr;
-    basic->AcquireSuite(kADMDialogSuite, kADMDialogSuiteVersion, &table);
-    dialogs = static_cast<const ADMDialogSuite*>(table);
-    basic->AcquireSuite(kADMItemSuite, kADMItemSuiteVersion, &table);
-    items = static_cast<const ADMItemSuite*>(table);
-    basic->AcquireSuite(kADMListSuite, kADMListSuiteVersion, &table);
-    lists = static_cast<const ADMListSuite*>(table);
-    basic->AcquireSuite(kADMIconSuite, kADMIconSuiteVersion, &table);
-    icons = static_cast<const ADMIconSuite*>(table);
-
     ADMDialogRef palette =
         dialogs->Create(host.PluginRef(), "KerfworksPluginDialog", 16200,
                         kADMTabbedResizingFloatingDialogStyle, nullptr, nullptr, 0);
@@ -61,12 +56,8 @@ Built BuildPalette(bool japanese) {
     built.redrawText = user.Item(palette, 24)->text;
     built.popup = user.EntryTexts(*user.Item(palette, 23));
     dialogs->Destroy(palette);
-    const std::pair<const char*, int32_t> held[] = {{kADMDialogSuite, kADMDialogSuiteVersion},
-                                                    {kADMItemSuite, kADMItemSuiteVersion},
-                                                    {kADMListSuite, kADMListSuiteVersion},
-                                                    {kADMIconSuite, kADMIconSuiteVersion}};
-    for (const auto& [name, version] : held) basic->ReleaseSuite(name, version);
   });
+  suites.ReleaseAll();
   built.leftovers = host.Leftovers();
   return built;
 }

@@ -8,31 +8,28 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "hostapi/suites.h"
 #include "standin/core/host.h"
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/document_view.h"
+#include "support/held_suites.h"
 
 namespace kwtest {
 
 class DocumentSuitesTest : public ::testing::Test {
  protected:
   DocumentSuitesTest() : host(WithoutModule()) {
-    InHost([&] {
-      document = Acquire<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
-      layers = Acquire<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
-      art = Acquire<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
-      paths = Acquire<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
-      styles = Acquire<AIPathStyleSuite>(kAIPathStyleSuite, kAIPathStyleSuiteVersion);
-      construction = Acquire<AIPathConstructionSuite>(kAIPathConstructionSuite,
-                                                      kAIPathConstructionSuiteVersion);
-      matching = Acquire<AIMatchingArtSuite>(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion);
-      tags = Acquire<AITagSuite>(kAITagSuite, kAITagSuiteVersion);
-      preferences = Acquire<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
-    });
+    suites_.Acquire(kAIDocumentSuite, kAIDocumentSuiteVersion, document);
+    suites_.Acquire(kAILayerSuite, kAILayerSuiteVersion, layers);
+    suites_.Acquire(kAIArtSuite, kAIArtSuiteVersion, art);
+    suites_.Acquire(kAIPathSuite, kAIPathSuiteVersion, paths);
+    suites_.Acquire(kAIPathStyleSuite, kAIPathStyleSuiteVersion, styles);
+    suites_.Acquire(kAIPathConstructionSuite, kAIPathConstructionSuiteVersion, construction);
+    suites_.Acquire(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, matching);
+    suites_.Acquire(kAITagSuite, kAITagSuiteVersion, tags);
+    suites_.Acquire(kAIPreferenceSuite, kAIPreferenceSuiteVersion, preferences);
   }
 
   static standin::HostOptions WithoutModule() {
@@ -45,10 +42,7 @@ class DocumentSuitesTest : public ::testing::Test {
 
   // Gives the suites back, then what the host says was left behind.
   std::vector<std::string> Leftovers() {
-    InHost([&] {
-      for (const auto& [name, version] : held_) host.BasicSuite()->ReleaseSuite(name, version);
-    });
-    held_.clear();
+    suites_.ReleaseAll();
     return host.Leftovers();
   }
 
@@ -69,15 +63,7 @@ class DocumentSuitesTest : public ::testing::Test {
   const AIPreferenceSuite* preferences = nullptr;
 
  private:
-  template <typename Suite>
-  const Suite* Acquire(const char* name, int32_t version) {
-    const void* table = nullptr;
-    EXPECT_EQ(kNoErr, host.BasicSuite()->AcquireSuite(name, version, &table)) << name;
-    held_.emplace_back(name, version);
-    return static_cast<const Suite*>(table);
-  }
-
-  std::vector<std::pair<const char*, int32_t>> held_;
+  test_support::HeldSuites suites_{host};
 };
 
 }  // namespace kwtest

@@ -1,7 +1,6 @@
-// A stand-in host without a module for tests that call plug-in code directly: the suites the
-// plug-in's commands, palette and dialogs use are acquired into its suite variables through the
-// host's basic suite, and released again at the end, when the host must report nothing left
-// behind.
+// A stand-in host without a module for tests that call plug-in code directly: the suites of the
+// plug-in's own tables are acquired into its suite variables through the host's basic suite, and
+// released again at the end, when the host must report nothing left behind.
 #ifndef KERFWORKS_TESTS_SUPPORT_PLUGIN_HOST_H
 #define KERFWORKS_TESTS_SUPPORT_PLUGIN_HOST_H
 
@@ -13,7 +12,10 @@
 #include <vector>
 
 #include "plugin/host_suites.h"
+#include "plugin/suite_tables.h"
 #include "standin/core/host.h"
+#include "standin/resources/resources.h"
+#include "support/held_suites.h"
 
 namespace test_support {
 
@@ -26,29 +28,44 @@ class PluginHostTest : public ::testing::Test {
 
   void SetUp() override {
     sSPBasic = host_.BasicSuite();  // as the message being handled would hand it over
-    Run([&] {
-      for (const Slot& slot : Slots()) {
-        ASSERT_EQ(host_.BasicSuite()->AcquireSuite(slot.name, slot.version, slot.variable), kNoErr)
-            << slot.name;
+    for (auto table : {CoreSuiteTable(), MainSuiteTable()}) {
+      for (const SuiteEntry& entry : table) {
+        if (entry.name != nullptr) suites_.Acquire(entry.name, entry.version, entry.suite);
       }
-    });
+    }
   }
 
   void TearDown() override {
-    host_.Gate().ClearFailure();
-    Run([&] {
-      for (const Slot& slot : Slots()) {
-        if (*slot.variable == nullptr) continue;
-        EXPECT_EQ(host_.BasicSuite()->ReleaseSuite(slot.name, slot.version), kNoErr) << slot.name;
-        *slot.variable = nullptr;
-      }
-    });
+    suites_.ReleaseAll();
     sSPBasic = nullptr;
     EXPECT_EQ(host_.Leftovers(), std::vector<std::string>{});
   }
 
+  // The plug-in's compiled resources, for code that shows its strings or builds its dialogs.
+  static standin::HostOptions WithPluginResources() {
+    standin::HostOptions options;
+    options.resourcePath = std::string(KW_BINARY_DIR) + "/plugin-module/KerfworksPlugin.res";
+    return options;
+  }
+
   // Runs plug-in code as the host calling into the plug-in.
   void Run(const std::function<void()>& body) { host_.AsHostCall(body); }
+
+  // The texts of the alerts shown so far; an alert that is no error alert fails the test.
+  std::vector<std::string> Alerts() {
+    std::vector<std::string> texts;
+    for (const standin::Alert& alert : host_.App().alerts) {
+      EXPECT_EQ(alert.kind, standin::Alert::Kind::kError) << alert.text;
+      texts.push_back(alert.text);
+    }
+    return texts;
+  }
+  // String `id` of the plug-in's resources (a host made WithPluginResources), as the user reads it.
+  std::string Message(int id) {
+    const auto text = host_.PluginResources().String(id, host_.UserLanguage());
+    EXPECT_TRUE(text.has_value()) << "no string " << id;
+    return text.value_or("");
+  }
 
   standin::Host host_;
 
@@ -59,51 +76,7 @@ class PluginHostTest : public ::testing::Test {
   }
   static standin::HostOptions NoModule() { return WithoutModule({}); }
 
-  struct Slot {
-    const char* name;
-    int32_t version;
-    const void** variable;
-  };
-
-  template <typename Suite>
-  static Slot Of(const char* name, int32_t version, const Suite*& variable) {
-    return {name, version, reinterpret_cast<const void**>(&variable)};
-  }
-
-  static const std::vector<Slot>& Slots() {
-    static const std::vector<Slot> slots = {
-        Of(kSPBlocksSuite, kSPBlocksSuiteVersion, sSPBlocks),
-        Of(kADMItemSuite, kADMItemSuiteVersion, sADMItem),
-        Of(kADMDialogSuite, kADMDialogSuiteVersion, sADMDialog),
-        Of(kADMDrawerSuite, kADMDrawerSuiteVersion, sADMDrawer),
-        Of(kAIDocumentSuite, kAIDocumentSuiteVersion, sAIDocument),
-        Of(kAILayerSuite, kAILayerSuiteVersion, sAILayer),
-        Of(kAIArtSuite, kAIArtSuiteVersion, sAIArt),
-        Of(kAIPathSuite, kAIPathSuiteVersion, sAIPath),
-        Of(kAIPathStyleSuite, kAIPathStyleSuiteVersion, sAIPathStyle),
-        Of(kAIPathConstructionSuite, kAIPathConstructionSuiteVersion, sAIPathConstruction),
-        Of(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, sAIMatchingArt),
-        Of(kAITagSuite, kAITagSuiteVersion, sAITag),
-        Of(kAIActionManagerSuite, kAIActionManagerSuiteVersion, sAIActionManager),
-        Of(kAIRuntimeSuite, kAIRuntimeSuiteVersion, sAIRuntime),
-        Of(kADMListSuite, kADMListSuiteVersion, sADMList),
-        Of(kADMEntrySuite, kADMEntrySuiteVersion, sADMEntry),
-        Of(kADMNotifierSuite, kADMNotifierSuiteVersion, sADMNotifier),
-        Of(kADMTrackerSuite, kADMTrackerSuiteVersion, sADMTracker),
-        Of(kADMDialogGroupSuite, kADMDialogGroupSuiteVersion, sADMDialogGroup),
-        Of(kADMIconSuite, kADMIconSuiteVersion, sADMIcon),
-        Of(kADMBasicSuite, kADMBasicSuiteVersion, sADMBasic),
-        Of(kAIPreferenceSuite, kAIPreferenceSuiteVersion, sAIPreference),
-        Of(kAIContextSuite, kAIContextSuiteVersion, sAIContext),
-        Of(kAIMenuSuite, kAIMenuSuiteVersion, sAIMenu),
-        Of(kAINotifierSuite, kAINotifierSuiteVersion, sAINotifier),
-        Of(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, sAIUnicodeString),
-        Of(kAIPluginSuite, kAIPluginSuiteVersion, sAIPlugin),
-        Of(kSPAccessSuite, kSPAccessSuiteVersion, sSPAccess),
-        Of(kSPPluginsSuite, kSPPluginsSuiteVersion, sSPPlugins),
-    };
-    return slots;
-  }
+  HeldSuites suites_{host_};
 };
 
 }  // namespace test_support

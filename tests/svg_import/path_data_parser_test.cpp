@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "support/param_names.h"
 #include "tools/kwhost/svg/path_data_parser.h"
 #include "tools/kwhost/svg/svg_geometry.h"
 
@@ -101,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
         SameCase{"M0 0 C10 0 20 10 30 10 Z S50 20 60 0"},
         // Corners: smooth where the handles line up through the anchor, even when flipped.
         SameCase{"M0 0 C0 10 10 10 10 0 C10 -10 20 -10 20 0"},
-        SameCase{"M0 0 C0 10 10 10 10 0 C10 -10 20 -10 20 0 C20 10 0 -10 0 0 Z"}));
+        SameCase{"M0 0 C0 10 10 10 10 0 C10 -10 20 -10 20 0 C20 10 0 -10 0 0 Z"}),
+    test_support::NameBy(&SameCase::data));
 
 // Radii grown just to reach (keeping their ratio) make exactly a half turn: two pieces.
 TEST(PathDataParser, ArcWhoseRadiiMustGrowIsAHalfTurnInTwoPieces) {
@@ -167,7 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenCase{"M0 0 L5 5 Z 5 5", "M0 0 L5 5 Z", 12, kCommand},
                     BrokenCase{"M0 0 L5 5, Z", "M0 0 L5 5", 11, kNumber},
                     BrokenCase{"M0 0 L- 5", "M0 0", 7, kNumber},
-                    BrokenCase{"M0 0 L1e999 0", "M0 0", 6, "the number is too large"}));
+                    BrokenCase{"M0 0 L1e999 0", "M0 0", 6, "the number is too large"}),
+    test_support::NameBy(&BrokenCase::data));
 
 // Moves that draw nothing leave no subpath behind, wherever they stand.
 TEST(PathDataParser, SubpathsThatOnlyMoveDrawNothing) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "support/param_names.h"
 #include "tools/kwhost/svg/svg_import.h"
 
 namespace {
@@ -66,16 +67,16 @@ TEST_P(PageSizes, FromWidthHeightAndViewBox) {
 
 INSTANTIATE_TEST_SUITE_P(
     Units, PageSizes,
-    ::testing::Values(PageCase{R"svg(width="96" height="48")svg", 72, 36, 0, 36},
-                      PageCase{R"svg(width="96px" height="48px")svg", 72, 36, 0, 36},
-                      PageCase{R"svg(width="210mm" height="297mm")svg", 595.2755905511812,
-                               841.8897637795276, 0, 841.8897637795276},
-                      PageCase{R"svg(viewBox="0 0 40 20")svg", 30, 15, 0, 15},
-                      // Uniform scale 0.5, centred vertically: 25 pt of margin above and below.
-                      PageCase{R"svg(width="100pt" height="100pt" viewBox="0 0 200 100")svg", 100,
-                               100, 0, 75},
-                      PageCase{R"svg(width="100pt" height="50pt" viewBox="-10 -10 200 100")svg",
-                               100, 50, 5, 45}));
+    ::testing::Values(
+        PageCase{R"svg(width="96" height="48")svg", 72, 36, 0, 36},
+        PageCase{R"svg(width="96px" height="48px")svg", 72, 36, 0, 36},
+        PageCase{R"svg(width="210mm" height="297mm")svg", 595.2755905511812, 841.8897637795276, 0,
+                 841.8897637795276},
+        PageCase{R"svg(viewBox="0 0 40 20")svg", 30, 15, 0, 15},
+        // Uniform scale 0.5, centred vertically: 25 pt of margin above and below.
+        PageCase{R"svg(width="100pt" height="100pt" viewBox="0 0 200 100")svg", 100, 100, 0, 75},
+        PageCase{R"svg(width="100pt" height="50pt" viewBox="-10 -10 200 100")svg", 100, 50, 5, 45}),
+    test_support::NameBy(&PageCase::size));
 
 TEST(SvgImport, ArcsBecomeCubicsThroughTheArcsOwnPoints) {
   const auto drawing = svg::ImportSvgText(Svg(R"svg(<path d="M10,50 a10,10 0 0 1 20,0"/>)svg"));
@@ -122,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, Closing,
                          ::testing::Values(ClosingCase{"M0,0 L10,0 L10,10 Z", 3},
                                            ClosingCase{"M0,0 L10,0 L10,10 L0,0 Z", 3},
                                            ClosingCase{"M0,0 L10,0 L10,10", 3},
-                                           ClosingCase{"M0,0 C5,5 5,5 10,0 Z", 2}));
+                                           ClosingCase{"M0,0 C5,5 5,5 10,0 Z", 2}),
+                         test_support::NameBy(&ClosingCase::d));
 
 TEST(SvgImport, SeveralSubpathsMakeACompoundPathOfOnePathEach) {
   const auto drawing = svg::ImportSvgText(
@@ -162,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 true},
                       ShapeCase{R"svg(<line x1="0" y1="0" x2="10" y2="10"/>)svg", 2, false},
                       ShapeCase{R"svg(<polyline points="0,0 10,0 10,10"/>)svg", 3, false},
-                      ShapeCase{R"svg(<polygon points="0,0 10,0 10,10"/>)svg", 3, true}));
+                      ShapeCase{R"svg(<polygon points="0,0 10,0 10,10"/>)svg", 3, true}),
+    test_support::NameBy(&ShapeCase::element));
 
 TEST(SvgImport, CircleIsSmoothAndReachesItsRadius) {
   const auto drawing = svg::ImportSvgText(Svg(R"svg(<circle cx="50" cy="50" r="10"/>)svg"));
@@ -325,7 +328,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"<svg width=\"9\" height=\"9\">\n\n<rect width=\"3furlongs\" height=\"1\"/></svg>",
                 "in.svg:3: the width \"3furlongs\" is not a length"},
         BadCase{"<svg width=\"9\" height=\"9\"><polygon points=\"0,0 1,x\"/></svg>",
-                "in.svg:1: the points \"0,0 1,x\" are not numbers"}));
+                "in.svg:1: the points \"0,0 1,x\" are not numbers"}),
+    test_support::NameBy(&BadCase::text));
 
 TEST(SvgImport, UnreadableFileIsReportedByName) {
   try {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "support/param_names.h"
 #include "tools/kwhost/svg/svg_length.h"
 #include "tools/kwhost/svg/svg_transform.h"
 
@@ -28,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthCase{"1pc", 12}, LengthCase{"1in", 72}, LengthCase{"25.4mm", 72},
                       LengthCase{"2.54cm", 72}, LengthCase{"1e1pt", 10}, LengthCase{"-4pt", -4},
                       LengthCase{"50%", std::nullopt}, LengthCase{"mm", std::nullopt},
-                      LengthCase{"12 pt", std::nullopt}, LengthCase{"abc", std::nullopt}));
+                      LengthCase{"12 pt", std::nullopt}, LengthCase{"abc", std::nullopt}),
+    test_support::NameBy(&LengthCase::text));
 
 struct TransformCase {
   const char* text;
@@ -56,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TransformCase{"skewY(45)", 1, 3},
                       // The rightmost applies first: scale, then translate.
                       TransformCase{"translate(10,0) scale(2)", 12, 4},
-                      TransformCase{"scale(2),translate(10,0)", 22, 4}));
+                      TransformCase{"scale(2),translate(10,0)", 22, 4}),
+    test_support::NameBy(&TransformCase::text));
 
 TEST(Transforms, MalformedListsAreRejected) {
   for (const char* text : {"translate(", "spin(3)", "scale(1,2,3)", "translate(a)", "(1)"}) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/param_names.h"
 #include "tools/kwhost/svg/svg_colour.h"
 #include "tools/kwhost/svg/svg_paint.h"
 
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         ColourCase{"yellowgreen", true, 154 / 255.0, 205 / 255.0, 50 / 255.0},
         ColourCase{"aliceblue", true, 240 / 255.0, 248 / 255.0, 1},
         ColourCase{"rebeccapurple", true, 0.4, 0.2, 0.6}, ColourCase{"transparent", true, 0, 0, 0},
-        ColourCase{"bluish", false, 0, 0, 0}));
+        ColourCase{"bluish", false, 0, 0, 0}),
+    test_support::NameBy(&ColourCase::text));
 
 struct PaintCase {
   const char* text;
@@ -83,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PaintCase{"url(#g) none", true, Kind::kNone, "g", true},
                       PaintCase{"url(other.svg#g)", false, Kind::kNone, "", false},
                       PaintCase{"url(#g) bluish", false, Kind::kNone, "", false},
-                      PaintCase{"bluish", false, Kind::kNone, "", false}));
+                      PaintCase{"bluish", false, Kind::kNone, "", false}),
+    test_support::NameBy(&PaintCase::text));
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "support/param_names.h"
 #include "tools/kwhost/svg/svg_colour.h"
 #include "tools/kwhost/svg/svg_import.h"
 #include "tools/kwhost/svg/svg_omissions.h"
@@ -145,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"<path id='t' fill='url(#missing) red' stroke='url(#missing)' d='M0,0 H9'/>",
                   "red", "none"},
         StyleCase{"<g fill='red'><path id='t' fill='bluish' d='M0,0 H9'/></g>", "red", "none"},
-        StyleCase{"<g><path id='t' fill='context-stroke' d='M0,0 H9'/></g>", "black", "none"}));
+        StyleCase{"<g><path id='t' fill='context-stroke' d='M0,0 H9'/></g>", "black", "none"}),
+    test_support::NameBy(&StyleCase::body));
 
 struct StrokeWidthCase {
   const char* body;
@@ -169,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Of the viewport's diagonal over the square root of two.
         StrokeWidthCase{"<path id='t' stroke-width='10%' d='M0,0 H9'/>",
                         0.1 * std::hypot(200, 100) / std::sqrt(2.0)},
-        StrokeWidthCase{"<g stroke-width='4'><path id='t' stroke-width='x' d='M0,0 H9'/></g>", 4}));
+        StrokeWidthCase{"<g stroke-width='4'><path id='t' stroke-width='x' d='M0,0 H9'/></g>", 4}),
+    test_support::NameBy(&StrokeWidthCase::body));
 
 struct StrokeShapeCase {
   const char* body;
@@ -224,7 +227,8 @@ INSTANTIATE_TEST_SUITE_P(
                           0,
                           4,
                           {5, 5},
-                          0}));
+                          0}),
+    test_support::NameBy(&StrokeShapeCase::body));
 
 struct PlacementCase {
   const char* body;       // draws the path "t" from (0, 0) to (10, 10) in its user units
@@ -256,7 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{NESTED("xMinYMax slice"), 0, 150, 100, 50},
         PlacementCase{"<svg x='10%' y='20' width='30' height='30'><path id='t' d='M0,0 L10,10'/>"
                       "</svg>",
-                      20, 80, 30, 70}));
+                      20, 80, 30, 70}),
+    test_support::NameBy(&PlacementCase::body));
 
 TEST(Viewports, TheRootsAspectRatioFitsTheViewBoxToThePage) {
   const auto drawing = svg::ImportSvgText(
@@ -304,7 +309,8 @@ INSTANTIATE_TEST_SUITE_P(
                               "<use id='a' href='#b'/><use id='b' href='#a'/>"
                               "<use href='other.svg#p'/><use href='#nothing'/><use/>",
                               {1},
-                              {false}}));
+                              {false}}),
+    test_support::NameBy(&UseCase::body));
 
 TEST(Uses, CopiesKeepTheirSourceAndAreSelectedByTheUsesId) {
   const std::string text =
@@ -351,7 +357,8 @@ TEST_P(Switches, DrawTheFirstChildThatPasses) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, Switches,
                          ::testing::Values(SwitchCase{"en", "en"}, SwitchCase{"fr", "fr"},
-                                           SwitchCase{"ja", "any"}));
+                                           SwitchCase{"ja", "any"}),
+                         test_support::NameBy(&SwitchCase::language));
 
 struct NamespaceCase {
   const char* text;
@@ -374,7 +381,8 @@ INSTANTIATE_TEST_SUITE_P(
         NamespaceCase{"<svg width='9' height='9'><path d='M0,0 H1'/></svg>", 1},
         NamespaceCase{"<svg xmlns='http://www.w3.org/2000/svg' xmlns:o='urn:other' width='9' "
                       "height='9'><o:path d='M0,0 H1'/><path d='M0,0 H1'/></svg>",
-                      1}));
+                      1}),
+    test_support::NameBy(&NamespaceCase::text));
 
 struct PageCase {
   const char* root;
@@ -396,7 +404,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PageCase{"height='10pt' viewBox='0 0 40 20'", 20, 10},
                       PageCase{"width='1in' height='2.54cm'", 72, 72},
                       PageCase{"width='4Q' height='1pc'", 72 / 25.4, 12},
-                      PageCase{"width='2em' height='1ex'", 24, 6}));
+                      PageCase{"width='2em' height='1ex'", 24, 6}),
+    test_support::NameBy(&PageCase::root));
 
 TEST(Pages, WithoutAnythingToGiveASizeAreRefusedSayingSo) {
   for (const char* root : {"<svg/>", "<svg width='100%' height='100%'/>", "<svg width='10'/>"}) {
