@@ -136,7 +136,7 @@ void SelectTree(AIArtHandle art, standin::DocumentModel& model) {
 
 }  // namespace
 
-LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model) {
+LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model, Snapshot snapshot) {
   standin::DocumentBuilder builder(model);
   builder.Page(static_cast<AIReal>(drawing.widthPoints), static_cast<AIReal>(drawing.heightPoints));
   LoadedDrawing loaded;
@@ -147,7 +147,9 @@ LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model) {
     for (svg::Item& item : layer.items) loader.Add(item);
   }
   builder.CurrentLayer(drawing.layers.front().name);
-  for (AIArtHandle art : model.PaintOrder()) loaded.asLoaded[art] = *model.FindArt(art);
+  if (snapshot == Snapshot::kTake) {
+    for (AIArtHandle art : model.PaintOrder()) loaded.asLoaded[art] = *model.FindArt(art);
+  }
   return loaded;
 }
 

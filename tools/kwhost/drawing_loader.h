@@ -33,15 +33,21 @@ struct LoadedDrawing {
   std::map<std::string, AIArtHandle> byId;
   // Every art object read from an element of the file.
   std::map<AIArtHandle, ArtSource> sources;
-  // Every art object as it was loaded, so that a save can tell what the session changed.
+  // Every art object as it was loaded, so that a save can tell what the session changed; empty
+  // when loaded with Snapshot::kSkip.
   std::map<AIArtHandle, standin::ArtObject> asLoaded;
   int paths = 0;
 };
 
+// Whether LoadedDrawing::asLoaded is filled: only a save needs it, and it is a second copy of
+// every outline.
+enum class Snapshot { kTake, kSkip };
+
 // Opens a new document in `model` holding `drawing`; art keeps its SVG id as its name (others get
 // kUnnamedPrefix and a number). The first layer of the drawing becomes the current layer. Taken by
 // value: its outlines are freed as they go into the document.
-LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model);
+LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model,
+                          Snapshot snapshot = Snapshot::kTake);
 
 // The art of the element with `id`. Throws SelectionError when no element carries it.
 AIArtHandle ArtWithId(const LoadedDrawing& loaded, const std::string& id);

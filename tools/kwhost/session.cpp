@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -137,11 +136,36 @@ void CheckSteps(const Options& options, const svg::Drawing& drawing, const Loade
   }
 }
 
+bool Saves(const Options& options) {
+  return std::any_of(options.steps.begin(), options.steps.end(),
+                     [](const Step& step) { return step.kind == Step::Kind::kSave; });
+}
+
 std::string ReadDrawingText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad()) throw InputError(path + ": cannot be read");
+  if (!in.is_open()) throw InputError(path + ": cannot be read");
+  std::string text;
+  std::error_code unknownSize;
+  const auto size = fs::file_size(path, unknownSize);
+  if (!unknownSize) text.reserve(size);
+  char piece[1 << 16];
+  while (in.read(piece, sizeof piece) || in.gcount() > 0)
+    text.append(piece, static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) throw InputError(path + ": cannot be read");
   return text;
+}
+
+// The drawing, and its text in `original` when a step saves it: the text is as large as the
+// drawing, so it is kept only when needed.
+svg::Drawing ReadDrawing(const Options& options, std::string& original) {
+  const svg::ImportOptions importOptions{options.japanese ? "ja" : "en"};
+  try {
+    if (!Saves(options)) return svg::ImportSvgFile(options.drawing, importOptions);
+    original = ReadDrawingText(options.drawing);
+    return svg::ImportSvgText(original, options.drawing, importOptions);
+  } catch (const svg::ImportError& error) {
+    throw InputError(error.what());
+  }
 }
 
 class Runner {
@@ -490,14 +514,8 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
     RegisterCutterFor(options, out);
     if (options.drawing.empty()) return kExitDone;
   }
-  const std::string original = ReadDrawingText(options.drawing);
-  svg::Drawing drawing;
-  try {
-    drawing = svg::ImportSvgText(original, options.drawing,
-                                 svg::ImportOptions{options.japanese ? "ja" : "en"});
-  } catch (const svg::ImportError& error) {
-    throw InputError(error.what());
-  }
+  std::string original;
+  svg::Drawing drawing = ReadDrawing(options, original);
   const std::string preferencesPath =
       options.preferencesPath.empty() ? DefaultPreferencePath() : options.preferencesPath;
   standin::PreferenceStore stored;
@@ -516,7 +534,8 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
   if (options.hostVersion) host->App().appMajorVersion = *options.hostVersion;
   const int hiddenPaths = svg::HiddenPaths(drawing);
   const svg::Drawing described = WithoutArt(drawing);
-  const LoadedDrawing loaded = LoadDrawing(std::move(drawing), host->Documents());
+  const LoadedDrawing loaded = LoadDrawing(std::move(drawing), host->Documents(),
+                                           Saves(options) ? Snapshot::kTake : Snapshot::kSkip);
   host->Documents().Current()->rulerOrigin = {options.rulerOriginX, options.rulerOriginY};
   try {
     CheckSteps(options, described, loaded);
