@@ -84,11 +84,13 @@ class Converter {
  public:
   Converter(Cascade& cascade, OmissionLog& log) : cascade_(cascade), log_(log) {}
 
-  void Run(const Tree& tree, Drawing& drawing) {
+  // The drawing's layers, without items, go into `drawing`; the items to `sink`.
+  void Run(const Tree& tree, Drawing& drawing, ArtSink& sink) {
     drawing.widthPoints = tree.widthPoints;
     drawing.heightPoints = tree.heightPoints;
     std::size_t looseLayer = 0;
     bool haveLooseLayer = false;
+    std::vector<Item> items;
     for (const Node& node : tree.nodes) {
       if (node.layer) {
         Layer layer;
@@ -96,26 +98,36 @@ class Converter {
         layer.name = node.element.attribute(kLabelAttribute).value();
         if (layer.name.empty()) layer.name = node.element.attribute("id").value();
         layer.hidden = node.Hidden();
-        for (const Node& child : node.children) Add(child, layer.items);
-        drawing.layers.push_back(std::move(layer));
+        const std::size_t index = Begin(std::move(layer), drawing, sink);
+        for (const Node& child : node.children) {
+          Add(child, items);
+          Hand(items, index, sink);
+        }
         continue;
       }
-      std::vector<Item> items;
       Add(node, items);
       if (items.empty()) continue;
-      // An index, not a pointer: adding layers moves them.
       if (!haveLooseLayer) {
-        drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
-        looseLayer = drawing.layers.size() - 1;
+        looseLayer = Begin(Layer{kDefaultLayerName, false, false, {}}, drawing, sink);
         haveLooseLayer = true;
       }
-      for (Item& item : items) drawing.layers[looseLayer].items.push_back(std::move(item));
+      Hand(items, looseLayer, sink);
     }
-    if (drawing.layers.empty())
-      drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
+    if (drawing.layers.empty()) Begin(Layer{kDefaultLayerName, false, false, {}}, drawing, sink);
   }
 
  private:
+  static std::size_t Begin(Layer layer, Drawing& drawing, ArtSink& sink) {
+    drawing.layers.push_back(std::move(layer));
+    sink.BeginLayer(drawing.layers.back());
+    return drawing.layers.size() - 1;
+  }
+
+  static void Hand(std::vector<Item>& items, std::size_t layer, ArtSink& sink) {
+    for (Item& item : items) sink.Add(layer, std::move(item));
+    items.clear();
+  }
+
   void Add(const Node& node, std::vector<Item>& out) {
     const pugi::xml_node& element = node.element;
     Item item;
@@ -213,9 +225,22 @@ class Converter {
   OmissionLog& log_;
 };
 
+// Puts the items into the drawing's own layers.
+class DrawingCollector : public ArtSink {
+ public:
+  explicit DrawingCollector(Drawing& drawing) : drawing_(drawing) {}
+  void BeginLayer(const Layer&) override {}
+  void Add(std::size_t layer, Item&& item) override {
+    drawing_.layers[layer].items.push_back(std::move(item));
+  }
+
+ private:
+  Drawing& drawing_;
+};
+
 // Parsed in place: the XML reader keeps no copy of a text that may be most of the memory used.
-Drawing Import(char* text, std::size_t size, const std::string& name,
-               const ImportOptions& options) {
+Drawing Import(char* text, std::size_t size, const std::string& name, const ImportOptions& options,
+               ArtSink* sink) {
   Drawing drawing;
   // Lines are counted before the reader rewrites the text.
   OmissionLog log(std::string_view(text, size), drawing.omissions);
@@ -234,7 +259,8 @@ Drawing Import(char* text, std::size_t size, const std::string& name,
     const IdIndex ids(root);
     Cascade cascade(sheet, ids, log);
     const Tree tree = NormaliseTree(root, options.language, cascade, ids, log);
-    Converter(cascade, log).Run(tree, drawing);
+    DrawingCollector collector(drawing);
+    Converter(cascade, log).Run(tree, drawing, sink != nullptr ? *sink : collector);
   } catch (const TreeError& error) {
     throw ImportError(name + ":" + std::to_string(log.LineAt(error.node.offset_debug())) + ": " +
                       error.what());
@@ -242,19 +268,37 @@ Drawing Import(char* text, std::size_t size, const std::string& name,
   return drawing;
 }
 
+Drawing ImportText(const std::string& text, const std::string& nameForErrors,
+                   const ImportOptions& options, ArtSink* sink) {
+  // The caller's text stays as it was: a save reads the original through the items' offsets.
+  std::string copy = text;
+  return Import(copy.data(), copy.size(), nameForErrors, options, sink);
+}
+
+Drawing ImportFile(const std::string& path, const ImportOptions& options, ArtSink* sink) {
+  std::optional<TextBuffer> content = TextBuffer::ReadFile(path);
+  if (!content) throw ImportError(path + ": cannot be read");
+  return Import(content->data(), content->size(), path, options, sink);
+}
+
 }  // namespace
 
 Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors,
                       const ImportOptions& options) {
-  // The caller's text stays as it was: a save reads the original through the items' offsets.
-  std::string copy = text;
-  return Import(copy.data(), copy.size(), nameForErrors, options);
+  return ImportText(text, nameForErrors, options, nullptr);
 }
 
 Drawing ImportSvgFile(const std::string& path, const ImportOptions& options) {
-  std::optional<TextBuffer> content = TextBuffer::ReadFile(path);
-  if (!content) throw ImportError(path + ": cannot be read");
-  return Import(content->data(), content->size(), path, options);
+  return ImportFile(path, options, nullptr);
+}
+
+Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors,
+                      const ImportOptions& options, ArtSink& sink) {
+  return ImportText(text, nameForErrors, options, &sink);
+}
+
+Drawing ImportSvgFile(const std::string& path, const ImportOptions& options, ArtSink& sink) {
+  return ImportFile(path, options, &sink);
 }
 
 }  // namespace svg
