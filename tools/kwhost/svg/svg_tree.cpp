@@ -70,6 +70,14 @@ bool SameLanguage(std::string_view a, std::string_view b) {
          });
 }
 
+// Room for a node per child element: a large drawing has thousands of them in one place, and
+// growing the list there step by step holds it up to three times over.
+std::size_t ElementsIn(const pugi::xml_node& parent) {
+  std::size_t count = 0;
+  for (const pugi::xml_node& child : parent.children()) count += child.type() == pugi::node_element;
+  return count;
+}
+
 class Normaliser {
  public:
   Normaliser(const std::string& language, Cascade& cascade, const IdIndex& ids, OmissionLog& log)
@@ -85,6 +93,7 @@ class Normaliser {
     top.style = cascade_.Resolve(root, ComputedStyle{}, top.lengths);
     top.lengths.fontSize = top.style.fontSize;
     top.undisplayed = top.style.displayNone;
+    tree.nodes.reserve(ElementsIn(root));
     for (const pugi::xml_node& child : root.children()) {
       if (IsLayer(child)) {
         AddLayer(child, top, tree.nodes);
@@ -252,6 +261,7 @@ class Normaliser {
     // The layer hides its art without making each object hidden, as in the host.
     const bool layerUndisplayed = layer.undisplayed;
     layer.undisplayed = false;
+    layer.children.reserve(ElementsIn(element));
     for (const pugi::xml_node& child : element.children()) Add(child, layer, layer.children, false);
     layer.undisplayed = layerUndisplayed;
     out.push_back(std::move(layer));
