@@ -80,9 +80,37 @@ Style PageStyle(const ComputedStyle& style, double scale) {
   return out;
 }
 
+// Gives back the file text of art already converted, when nothing reads it again: a large
+// drawing's text is then not held whole beside its document. Discarded text reads as zeros, so
+// only text of a self-contained tree goes (see Tree::selfContained).
+class SpentText {
+ public:
+  explicit SpentText(TextBuffer* text) : text_(text) {}
+
+  // `element`, a node of the tree, and what follows it up to its next sibling element are spent.
+  void Spend(const pugi::xml_node& element) {
+    if (text_ == nullptr) return;
+    pugi::xml_node next = element.next_sibling();
+    while (next && next.type() != pugi::node_element) next = next.next_sibling();
+    if (!next) return;
+    // Elements start a character before their names: at "<".
+    const std::ptrdiff_t begin = element.offset_debug() - 1, end = next.offset_debug() - 1;
+    if (begin < 0 || end <= begin) return;
+    if (begin != end_) begin_ = begin;
+    end_ = end;
+    text_->Discard(static_cast<std::size_t>(begin_), static_cast<std::size_t>(end_));
+  }
+
+ private:
+  TextBuffer* text_;
+  // The run of spent text that ends where the next element may continue it.
+  std::ptrdiff_t begin_ = -1, end_ = -1;
+};
+
 class Converter {
  public:
-  Converter(Cascade& cascade, OmissionLog& log) : cascade_(cascade), log_(log) {}
+  Converter(Cascade& cascade, OmissionLog& log, SpentText& spent)
+      : cascade_(cascade), log_(log), spent_(spent) {}
 
   // The drawing's layers, without items, go into `drawing`; the items to `sink`.
   void Run(const Tree& tree, Drawing& drawing, ArtSink& sink) {
@@ -102,16 +130,21 @@ class Converter {
         for (const Node& child : node.children) {
           Add(child, items);
           Hand(items, index, sink);
+          spent_.Spend(child.element);
         }
         continue;
       }
       Add(node, items);
-      if (items.empty()) continue;
+      if (items.empty()) {
+        spent_.Spend(node.element);
+        continue;
+      }
       if (!haveLooseLayer) {
         looseLayer = Begin(Layer{kDefaultLayerName, false, false, {}}, drawing, sink);
         haveLooseLayer = true;
       }
       Hand(items, looseLayer, sink);
+      spent_.Spend(node.element);
     }
     if (drawing.layers.empty()) Begin(Layer{kDefaultLayerName, false, false, {}}, drawing, sink);
   }
@@ -223,6 +256,7 @@ class Converter {
 
   Cascade& cascade_;
   OmissionLog& log_;
+  SpentText& spent_;
 };
 
 // Puts the items into the drawing's own layers.
@@ -239,8 +273,9 @@ class DrawingCollector : public ArtSink {
 };
 
 // Parsed in place: the XML reader keeps no copy of a text that may be most of the memory used.
+// Text of `ownText` that is spent is given back as reading goes on.
 Drawing Import(char* text, std::size_t size, const std::string& name, const ImportOptions& options,
-               ArtSink* sink) {
+               ArtSink* sink, TextBuffer* ownText) {
   Drawing drawing;
   // Lines are counted before the reader rewrites the text.
   OmissionLog log(std::string_view(text, size), drawing.omissions);
@@ -260,7 +295,8 @@ Drawing Import(char* text, std::size_t size, const std::string& name, const Impo
     Cascade cascade(sheet, ids, log);
     const Tree tree = NormaliseTree(root, options.language, cascade, ids, log);
     DrawingCollector collector(drawing);
-    Converter(cascade, log).Run(tree, drawing, sink != nullptr ? *sink : collector);
+    SpentText spent(tree.selfContained ? ownText : nullptr);
+    Converter(cascade, log, spent).Run(tree, drawing, sink != nullptr ? *sink : collector);
   } catch (const TreeError& error) {
     throw ImportError(name + ":" + std::to_string(log.LineAt(error.node.offset_debug())) + ": " +
                       error.what());
@@ -272,13 +308,13 @@ Drawing ImportText(const std::string& text, const std::string& nameForErrors,
                    const ImportOptions& options, ArtSink* sink) {
   // The caller's text stays as it was: a save reads the original through the items' offsets.
   std::string copy = text;
-  return Import(copy.data(), copy.size(), nameForErrors, options, sink);
+  return Import(copy.data(), copy.size(), nameForErrors, options, sink, nullptr);
 }
 
 Drawing ImportFile(const std::string& path, const ImportOptions& options, ArtSink* sink) {
   std::optional<TextBuffer> content = TextBuffer::ReadFile(path);
   if (!content) throw ImportError(path + ": cannot be read");
-  return Import(content->data(), content->size(), path, options, sink);
+  return Import(content->data(), content->size(), path, options, sink, &*content);
 }
 
 }  // namespace

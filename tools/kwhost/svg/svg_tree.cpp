@@ -101,6 +101,7 @@ class Normaliser {
         Add(child, top, tree.nodes, false);
       }
     }
+    tree.selfContained = selfContained_;
     return tree;
   }
 
@@ -240,6 +241,7 @@ class Normaliser {
     } else if (name == "text") {
       Node text = Begin(element, parent, copied);
       text.kind = Node::Kind::kText;
+      selfContained_ = false;
       log_.Add(Omission::Kind::kText, element);
       out.push_back(std::move(text));
     } else if (name == "image") {
@@ -313,6 +315,7 @@ class Normaliser {
       return;
     }
     ++copies_;
+    selfContained_ = false;
     Node use = Begin(element, parent, copied);
     use.toPage = Geom::Translate(LengthOf(element, "x", Axis::kWidth, parent.lengths, 0),
                                  LengthOf(element, "y", Axis::kHeight, parent.lengths, 0)) *
@@ -336,6 +339,7 @@ class Normaliser {
   OmissionLog& log_;
   std::vector<pugi::xml_node> copying_;  // the elements being copied, outermost first
   int copies_ = 0;
+  bool selfContained_ = true;
 };
 
 }  // namespace
