@@ -120,6 +120,14 @@ DocumentBuilder& DocumentBuilder::Layer(const std::string& title, bool visible, 
   return *this;
 }
 
+DocumentBuilder& DocumentBuilder::ToLayer(AILayerHandle layer) {
+  if (!open_.empty()) throw std::logic_error("art cannot change layers inside a container");
+  if (std::find(document_.layers.begin(), document_.layers.end(), layer) == document_.layers.end())
+    throw std::logic_error("no such layer in the document");
+  target_ = layer;
+  return *this;
+}
+
 DocumentBuilder& DocumentBuilder::CurrentLayer(const std::string& title) {
   document_.currentLayer = LayerTitled(title);
   return *this;

@@ -66,6 +66,10 @@ class DocumentBuilder {
   DocumentBuilder& Layer(const std::string& title, bool visible = true, bool locked = false);
   // Makes the layer the host's current layer (new art of the plug-in goes there).
   DocumentBuilder& CurrentLayer(const std::string& title);
+  // The layer that receives the art that follows.
+  AILayerHandle TargetLayer() const { return target_; }
+  // Sends the art that follows to the top of `layer`, a layer of this document begun before.
+  DocumentBuilder& ToLayer(AILayerHandle layer);
 
   // Closed paths, open polylines, and paths from any segments.
   ArtBuilder Rectangle(const std::string& name, AIReal left, AIReal bottom, AIReal width,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "same_document.h"
 #include "standin/core/host.h"
 #include "standin/scenario/document_view.h"
 #include "tools/kwhost/drawing_loader.h"
@@ -76,6 +77,27 @@ TEST(DrawingLoader, SelectingAGroupSelectsEverythingInside) {
   for (AIArtHandle part : view.Art("ring").children) EXPECT_TRUE(view.Selected(part));
   EXPECT_FALSE(view.Selected(view.Find("box")));
   EXPECT_THROW(kwhost::SelectById(loaded, {"nothing"}, host.Documents()), kwhost::SelectionError);
+}
+
+// Art read straight into the document lands as when the drawing is read whole: loose art after a
+// layer goes back to the loose art's layer, below that layer.
+TEST(DrawingLoader, ArtHandedOverWhileReadingMakesTheSameDocument) {
+  const std::string drawing = R"svg(<svg xmlns="http://www.w3.org/2000/svg"
+      xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="100" height="50">
+    <rect id="first" width="5" height="5"/>
+    <g inkscape:groupmode="layer" inkscape:label="Cut"><path id="p" d="M0,0 H9" stroke="#000"/></g>
+    <g id="late"><rect width="9" height="9" style="display:none"/></g>
+  </svg>)svg";
+  standin::DocumentModel whole, streamed;
+  const auto wholeLoaded = kwhost::LoadDrawing(svg::ImportSvgText(drawing), whole);
+  kwhost::DocumentLoader loader(streamed, kwhost::Snapshot::kTake);
+  const auto loaded = loader.Finish(svg::ImportSvgText(drawing, "in.svg", {}, loader));
+  kwhost_test::ExpectSameDocument(whole, streamed);
+  EXPECT_EQ(standin::DocumentView(streamed).LayerTitle(loaded.byId.at("late")),
+            svg::kDefaultLayerName);
+  EXPECT_EQ(loaded.paths, 3);
+  EXPECT_EQ(loaded.hiddenPaths, 1);
+  EXPECT_EQ(loaded.asLoaded.size(), wholeLoaded.asLoaded.size());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "support/param_names.h"
@@ -352,6 +354,41 @@ TEST(SvgImport, TagsAndLockingComeBackFromOurNamespace) {
   const Item& item = OnlyItem(drawing);
   EXPECT_EQ(item.tags, (std::map<std::string, std::string>{{"KerfworksCutMark", "0003"}}));
   EXPECT_TRUE(item.locked);
+}
+
+// A file's text is given back as its art is read, which must take nothing that is still to be
+// read: the file reads as the same text does, across many huge pages, a layer and a <defs>.
+TEST(SvgImport, LargeFileReadsAsItsTextDoes) {
+  std::string body;
+  auto paths = [&body](int count) {
+    for (int i = 0; i < count; ++i) {
+      body += "<path id=\"p" + std::to_string(i) + "\" d=\"M" + std::to_string(i % 190) + ",5";
+      for (int k = 0; k < 150; ++k) body += " l1.125," + std::to_string(k % 7) + ".25";
+      body += "\" fill=\"#0a0\"/>\n";
+    }
+  };
+  paths(1200);
+  body += "<defs><linearGradient id=\"g\"/></defs><g inkscape:groupmode=\"layer\">";
+  paths(900);
+  body += "</g>";
+  paths(900);
+  const std::string text = Svg(body);
+  const std::string path = ::testing::TempDir() + "large_drawing.svg";
+  std::ofstream(path, std::ios::binary) << text;
+  const svg::Drawing fromFile = svg::ImportSvgFile(path), fromText = svg::ImportSvgText(text);
+  std::remove(path.c_str());
+  ASSERT_EQ(fromFile.layers.size(), 2u);
+  EXPECT_TRUE(fromFile.omissions.empty());
+  for (std::size_t layer = 0; layer < fromFile.layers.size(); ++layer) {
+    const auto &got = fromFile.layers[layer].items, &want = fromText.layers[layer].items;
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+      ASSERT_EQ(got[i].id, want[i].id);
+      ASSERT_EQ(got[i].outline.anchors.size(), 151u) << got[i].id;
+      EXPECT_EQ(got[i].outline.anchors.back().p, want[i].outline.anchors.back().p) << got[i].id;
+      EXPECT_TRUE(got[i].style.fill.on) << got[i].id;
+    }
+  }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "standin/scenario/document_builder.h"
+#include "tools/kwhost/svg/svg_omissions.h"
 
 namespace kwhost {
 namespace {
@@ -72,61 +72,6 @@ std::vector<standin::TextRun> Runs(const svg::Item& text) {
   return runs;
 }
 
-class Loader {
- public:
-  Loader(standin::DocumentBuilder& builder, LoadedDrawing& loaded)
-      : builder_(builder), loaded_(loaded) {}
-
-  // The item's outlines are given up once in the document, so that a large drawing is not held
-  // twice.
-  void Add(svg::Item& item) {
-    const std::string name = NameFor(item);
-    switch (item.kind) {
-      case svg::Item::Kind::kGroup:
-        Finish(item, builder_.BeginGroup(name));
-        for (svg::Item& child : item.children) Add(child);
-        builder_.End();
-        break;
-      case svg::Item::Kind::kCompoundPath:
-        Finish(item, builder_.BeginCompoundPath(name));
-        for (svg::Item& child : item.children) Add(child);
-        builder_.End();
-        break;
-      case svg::Item::Kind::kPath:
-        Finish(item, builder_.Path(name, Segments(item.outline), item.outline.closed)
-                         .Style(PathStyle(item.style)));
-        std::vector<svg::Anchor>().swap(item.outline.anchors);
-        ++loaded_.paths;
-        break;
-      case svg::Item::Kind::kText:
-        Finish(item,
-               builder_.Text(name).Style(PathStyle(item.style)).Runs(Runs(item), item.textMatrix));
-        break;
-      case svg::Item::Kind::kPlaced:
-        Finish(item, builder_.Art(name, kPlacedArt));
-        break;
-    }
-  }
-
- private:
-  std::string NameFor(const svg::Item& item) {
-    if (!item.id.empty() && !loaded_.byId.contains(item.id)) return item.id;
-    return kUnnamedPrefix + std::to_string(++unnamed_);
-  }
-
-  void Finish(const svg::Item& item, standin::ArtBuilder art) {
-    if (item.hidden) art.Hidden();
-    if (item.locked) art.Locked();
-    for (const auto& [name, value] : item.tags) art.Tag(name, value);
-    if (!item.id.empty() && !loaded_.byId.contains(item.id)) loaded_.byId[item.id] = art.Handle();
-    if (item.source >= 0) loaded_.sources[art.Handle()] = {item.source, item.copied};
-  }
-
-  standin::DocumentBuilder& builder_;
-  LoadedDrawing& loaded_;
-  int unnamed_ = 0;
-};
-
 void SelectTree(AIArtHandle art, standin::DocumentModel& model) {
   standin::ArtObject* object = model.FindArt(art);
   if (object == nullptr) return;
@@ -136,19 +81,81 @@ void SelectTree(AIArtHandle art, standin::DocumentModel& model) {
 
 }  // namespace
 
-LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model) {
-  standin::DocumentBuilder builder(model);
-  builder.Page(static_cast<AIReal>(drawing.widthPoints), static_cast<AIReal>(drawing.heightPoints));
-  LoadedDrawing loaded;
-  Loader loader(builder, loaded);
+DocumentLoader::DocumentLoader(standin::DocumentModel& model, Snapshot snapshot)
+    : model_(model), builder_(model), snapshot_(snapshot) {}
+
+void DocumentLoader::BeginLayer(const svg::Layer& layer) {
   // The SVG's first layer is painted first, so it is the bottom layer.
-  for (svg::Layer& layer : drawing.layers) {
-    builder.Layer(layer.name, !layer.hidden, layer.locked);
-    for (svg::Item& item : layer.items) loader.Add(item);
+  builder_.Layer(layer.name, !layer.hidden, layer.locked);
+  layers_.push_back({builder_.TargetLayer(), layer.hidden});
+}
+
+void DocumentLoader::Add(std::size_t layer, svg::Item&& item) {
+  const LayerInDocument& into = layers_.at(layer);
+  if (builder_.TargetLayer() != into.handle) builder_.ToLayer(into.handle);
+  loaded_.hiddenPaths += svg::HiddenPaths(item, into.hidden);
+  AddItem(item);
+}
+
+LoadedDrawing DocumentLoader::Finish(const svg::Drawing& drawing) {
+  builder_.Page(static_cast<AIReal>(drawing.widthPoints),
+                static_cast<AIReal>(drawing.heightPoints));
+  builder_.CurrentLayer(drawing.layers.front().name);
+  if (snapshot_ == Snapshot::kTake) {
+    for (AIArtHandle art : model_.PaintOrder()) loaded_.asLoaded[art] = *model_.FindArt(art);
   }
-  builder.CurrentLayer(drawing.layers.front().name);
-  for (AIArtHandle art : model.PaintOrder()) loaded.asLoaded[art] = *model.FindArt(art);
-  return loaded;
+  return std::move(loaded_);
+}
+
+void DocumentLoader::AddItem(svg::Item& item) {
+  const std::string name = NameFor(item);
+  switch (item.kind) {
+    case svg::Item::Kind::kGroup:
+      Record(item, builder_.BeginGroup(name));
+      for (svg::Item& child : item.children) AddItem(child);
+      builder_.End();
+      break;
+    case svg::Item::Kind::kCompoundPath:
+      Record(item, builder_.BeginCompoundPath(name));
+      for (svg::Item& child : item.children) AddItem(child);
+      builder_.End();
+      break;
+    case svg::Item::Kind::kPath:
+      Record(item, builder_.Path(name, Segments(item.outline), item.outline.closed)
+                       .Style(PathStyle(item.style)));
+      std::vector<svg::Anchor>().swap(item.outline.anchors);
+      ++loaded_.paths;
+      break;
+    case svg::Item::Kind::kText:
+      Record(item,
+             builder_.Text(name).Style(PathStyle(item.style)).Runs(Runs(item), item.textMatrix));
+      break;
+    case svg::Item::Kind::kPlaced:
+      Record(item, builder_.Art(name, kPlacedArt));
+      break;
+  }
+}
+
+std::string DocumentLoader::NameFor(const svg::Item& item) {
+  if (!item.id.empty() && !loaded_.byId.contains(item.id)) return item.id;
+  return kUnnamedPrefix + std::to_string(++unnamed_);
+}
+
+void DocumentLoader::Record(const svg::Item& item, standin::ArtBuilder art) {
+  if (item.hidden) art.Hidden();
+  if (item.locked) art.Locked();
+  for (const auto& [name, value] : item.tags) art.Tag(name, value);
+  if (!item.id.empty() && !loaded_.byId.contains(item.id)) loaded_.byId[item.id] = art.Handle();
+  if (item.source >= 0) loaded_.sources[art.Handle()] = {item.source, item.copied};
+}
+
+LoadedDrawing LoadDrawing(svg::Drawing drawing, standin::DocumentModel& model, Snapshot snapshot) {
+  DocumentLoader loader(model, snapshot);
+  for (std::size_t layer = 0; layer < drawing.layers.size(); ++layer) {
+    loader.BeginLayer(drawing.layers[layer]);
+    for (svg::Item& item : drawing.layers[layer].items) loader.Add(layer, std::move(item));
+  }
+  return loader.Finish(drawing);
 }
 
 AIArtHandle ArtWithId(const LoadedDrawing& loaded, const std::string& id) {

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "tools/kwhost/heap_tuning.h"
 #include "tools/kwhost/options.h"
 #include "tools/kwhost/session.h"
 
 int main(int argc, char** argv) {
+  kwhost::TuneHeapForLargeDrawings();
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   kwhost::Options options;
   try {

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -80,19 +79,6 @@ class ScratchFolder {
   fs::path path_;
 };
 
-// The drawing's page, layers and omissions without its art, which goes into the document whole
-// so that a large drawing is not held twice.
-svg::Drawing WithoutArt(const svg::Drawing& drawing) {
-  svg::Drawing described;
-  described.widthPoints = drawing.widthPoints;
-  described.heightPoints = drawing.heightPoints;
-  described.omissions = drawing.omissions;
-  for (const svg::Layer& layer : drawing.layers) {
-    described.layers.push_back(svg::Layer{layer.name, layer.hidden, layer.locked, {}});
-  }
-  return described;
-}
-
 // A file kwhost will write must go into an existing folder.
 void CheckFolderOf(const std::string& option, const std::string& path) {
   const fs::path folder = fs::absolute(path).parent_path();
@@ -137,11 +123,37 @@ void CheckSteps(const Options& options, const svg::Drawing& drawing, const Loade
   }
 }
 
+bool Saves(const Options& options) {
+  return std::any_of(options.steps.begin(), options.steps.end(),
+                     [](const Step& step) { return step.kind == Step::Kind::kSave; });
+}
+
 std::string ReadDrawingText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad()) throw InputError(path + ": cannot be read");
+  if (!in.is_open()) throw InputError(path + ": cannot be read");
+  std::string text;
+  std::error_code unknownSize;
+  const auto size = fs::file_size(path, unknownSize);
+  if (!unknownSize) text.reserve(size);
+  char piece[1 << 16];
+  while (in.read(piece, sizeof piece) || in.gcount() > 0)
+    text.append(piece, static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) throw InputError(path + ": cannot be read");
   return text;
+}
+
+// Reads the drawing into `loader`, which puts it into the host's document; its text goes into
+// `original` when a step saves it: the text is as large as the drawing, so it is kept only when
+// needed. Returns the drawing's page, layers and omissions.
+svg::Drawing ReadDrawing(const Options& options, DocumentLoader& loader, std::string& original) {
+  const svg::ImportOptions importOptions{options.japanese ? "ja" : "en"};
+  try {
+    if (!Saves(options)) return svg::ImportSvgFile(options.drawing, importOptions, loader);
+    original = ReadDrawingText(options.drawing);
+    return svg::ImportSvgText(original, options.drawing, importOptions, loader);
+  } catch (const svg::ImportError& error) {
+    throw InputError(error.what());
+  }
 }
 
 class Runner {
@@ -502,14 +514,6 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
     RegisterCutterFor(options, out);
     if (options.drawing.empty()) return kExitDone;
   }
-  const std::string original = ReadDrawingText(options.drawing);
-  svg::Drawing drawing;
-  try {
-    drawing = svg::ImportSvgText(original, options.drawing,
-                                 svg::ImportOptions{options.japanese ? "ja" : "en"});
-  } catch (const svg::ImportError& error) {
-    throw InputError(error.what());
-  }
   const std::string preferencesPath =
       options.preferencesPath.empty() ? DefaultPreferencePath() : options.preferencesPath;
   standin::PreferenceStore stored;
@@ -526,9 +530,10 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
   for (const auto& [key, value] : stored.All())
     host->Preferences().Set(key.first, key.second, value);
   if (options.hostVersion) host->App().appMajorVersion = *options.hostVersion;
-  const int hiddenPaths = svg::HiddenPaths(drawing);
-  const svg::Drawing described = WithoutArt(drawing);
-  const LoadedDrawing loaded = LoadDrawing(std::move(drawing), host->Documents());
+  std::string original;
+  DocumentLoader loader(host->Documents(), Saves(options) ? Snapshot::kTake : Snapshot::kSkip);
+  const svg::Drawing described = ReadDrawing(options, loader, original);
+  const LoadedDrawing loaded = loader.Finish(described);
   host->Documents().Current()->rulerOrigin = {options.rulerOriginX, options.rulerOriginY};
   try {
     CheckSteps(options, described, loaded);
@@ -552,8 +557,9 @@ int Session(const Options& options, std::ostream& out, std::ostream& err) {
       << loaded.paths << " path(s)\n";
   if (const std::string leftOut = svg::LeftOutLine(described.omissions); !leftOut.empty())
     out << leftOut << "\n";
-  if (hiddenPaths > 0) {
-    out << "hidden: " << hiddenPaths << " path(s), kept in the document and cut with the rest\n";
+  if (loaded.hiddenPaths > 0) {
+    out << "hidden: " << loaded.hiddenPaths
+        << " path(s), kept in the document and cut with the rest\n";
   }
 
   if (options.failHostCall) {

@@ -80,15 +80,45 @@ Style PageStyle(const ComputedStyle& style, double scale) {
   return out;
 }
 
+// Gives back the file text of art already converted, when nothing reads it again: a large
+// drawing's text is then not held whole beside its document. Discarded text reads as zeros, so
+// only text of a self-contained tree goes (see Tree::selfContained).
+class SpentText {
+ public:
+  explicit SpentText(TextBuffer* text) : text_(text) {}
+
+  // `element`, a node of the tree, and what follows it up to its next sibling element are spent.
+  void Spend(const pugi::xml_node& element) {
+    if (text_ == nullptr) return;
+    pugi::xml_node next = element.next_sibling();
+    while (next && next.type() != pugi::node_element) next = next.next_sibling();
+    if (!next) return;
+    // Elements start a character before their names: at "<".
+    const std::ptrdiff_t begin = element.offset_debug() - 1, end = next.offset_debug() - 1;
+    if (begin < 0 || end <= begin) return;
+    if (begin != end_) begin_ = begin;
+    end_ = end;
+    text_->Discard(static_cast<std::size_t>(begin_), static_cast<std::size_t>(end_));
+  }
+
+ private:
+  TextBuffer* text_;
+  // The run of spent text that ends where the next element may continue it.
+  std::ptrdiff_t begin_ = -1, end_ = -1;
+};
+
 class Converter {
  public:
-  Converter(Cascade& cascade, OmissionLog& log) : cascade_(cascade), log_(log) {}
+  Converter(Cascade& cascade, OmissionLog& log, SpentText& spent)
+      : cascade_(cascade), log_(log), spent_(spent) {}
 
-  void Run(const Tree& tree, Drawing& drawing) {
+  // The drawing's layers, without items, go into `drawing`; the items to `sink`.
+  void Run(const Tree& tree, Drawing& drawing, ArtSink& sink) {
     drawing.widthPoints = tree.widthPoints;
     drawing.heightPoints = tree.heightPoints;
     std::size_t looseLayer = 0;
     bool haveLooseLayer = false;
+    std::vector<Item> items;
     for (const Node& node : tree.nodes) {
       if (node.layer) {
         Layer layer;
@@ -96,26 +126,41 @@ class Converter {
         layer.name = node.element.attribute(kLabelAttribute).value();
         if (layer.name.empty()) layer.name = node.element.attribute("id").value();
         layer.hidden = node.Hidden();
-        for (const Node& child : node.children) Add(child, layer.items);
-        drawing.layers.push_back(std::move(layer));
+        const std::size_t index = Begin(std::move(layer), drawing, sink);
+        for (const Node& child : node.children) {
+          Add(child, items);
+          Hand(items, index, sink);
+          spent_.Spend(child.element);
+        }
         continue;
       }
-      std::vector<Item> items;
       Add(node, items);
-      if (items.empty()) continue;
-      // An index, not a pointer: adding layers moves them.
+      if (items.empty()) {
+        spent_.Spend(node.element);
+        continue;
+      }
       if (!haveLooseLayer) {
-        drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
-        looseLayer = drawing.layers.size() - 1;
+        looseLayer = Begin(Layer{kDefaultLayerName, false, false, {}}, drawing, sink);
         haveLooseLayer = true;
       }
-      for (Item& item : items) drawing.layers[looseLayer].items.push_back(std::move(item));
+      Hand(items, looseLayer, sink);
+      spent_.Spend(node.element);
     }
-    if (drawing.layers.empty())
-      drawing.layers.push_back(Layer{kDefaultLayerName, false, false, {}});
+    if (drawing.layers.empty()) Begin(Layer{kDefaultLayerName, false, false, {}}, drawing, sink);
   }
 
  private:
+  static std::size_t Begin(Layer layer, Drawing& drawing, ArtSink& sink) {
+    drawing.layers.push_back(std::move(layer));
+    sink.BeginLayer(drawing.layers.back());
+    return drawing.layers.size() - 1;
+  }
+
+  static void Hand(std::vector<Item>& items, std::size_t layer, ArtSink& sink) {
+    for (Item& item : items) sink.Add(layer, std::move(item));
+    items.clear();
+  }
+
   void Add(const Node& node, std::vector<Item>& out) {
     const pugi::xml_node& element = node.element;
     Item item;
@@ -211,11 +256,26 @@ class Converter {
 
   Cascade& cascade_;
   OmissionLog& log_;
+  SpentText& spent_;
+};
+
+// Puts the items into the drawing's own layers.
+class DrawingCollector : public ArtSink {
+ public:
+  explicit DrawingCollector(Drawing& drawing) : drawing_(drawing) {}
+  void BeginLayer(const Layer&) override {}
+  void Add(std::size_t layer, Item&& item) override {
+    drawing_.layers[layer].items.push_back(std::move(item));
+  }
+
+ private:
+  Drawing& drawing_;
 };
 
 // Parsed in place: the XML reader keeps no copy of a text that may be most of the memory used.
-Drawing Import(char* text, std::size_t size, const std::string& name,
-               const ImportOptions& options) {
+// Text of `ownText` that is spent is given back as reading goes on.
+Drawing Import(char* text, std::size_t size, const std::string& name, const ImportOptions& options,
+               ArtSink* sink, TextBuffer* ownText) {
   Drawing drawing;
   // Lines are counted before the reader rewrites the text.
   OmissionLog log(std::string_view(text, size), drawing.omissions);
@@ -234,7 +294,9 @@ Drawing Import(char* text, std::size_t size, const std::string& name,
     const IdIndex ids(root);
     Cascade cascade(sheet, ids, log);
     const Tree tree = NormaliseTree(root, options.language, cascade, ids, log);
-    Converter(cascade, log).Run(tree, drawing);
+    DrawingCollector collector(drawing);
+    SpentText spent(tree.selfContained ? ownText : nullptr);
+    Converter(cascade, log, spent).Run(tree, drawing, sink != nullptr ? *sink : collector);
   } catch (const TreeError& error) {
     throw ImportError(name + ":" + std::to_string(log.LineAt(error.node.offset_debug())) + ": " +
                       error.what());
@@ -242,19 +304,37 @@ Drawing Import(char* text, std::size_t size, const std::string& name,
   return drawing;
 }
 
+Drawing ImportText(const std::string& text, const std::string& nameForErrors,
+                   const ImportOptions& options, ArtSink* sink) {
+  // The caller's text stays as it was: a save reads the original through the items' offsets.
+  std::string copy = text;
+  return Import(copy.data(), copy.size(), nameForErrors, options, sink, nullptr);
+}
+
+Drawing ImportFile(const std::string& path, const ImportOptions& options, ArtSink* sink) {
+  std::optional<TextBuffer> content = TextBuffer::ReadFile(path);
+  if (!content) throw ImportError(path + ": cannot be read");
+  return Import(content->data(), content->size(), path, options, sink, &*content);
+}
+
 }  // namespace
 
 Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors,
                       const ImportOptions& options) {
-  // The caller's text stays as it was: a save reads the original through the items' offsets.
-  std::string copy = text;
-  return Import(copy.data(), copy.size(), nameForErrors, options);
+  return ImportText(text, nameForErrors, options, nullptr);
 }
 
 Drawing ImportSvgFile(const std::string& path, const ImportOptions& options) {
-  std::optional<TextBuffer> content = TextBuffer::ReadFile(path);
-  if (!content) throw ImportError(path + ": cannot be read");
-  return Import(content->data(), content->size(), path, options);
+  return ImportFile(path, options, nullptr);
+}
+
+Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors,
+                      const ImportOptions& options, ArtSink& sink) {
+  return ImportText(text, nameForErrors, options, &sink);
+}
+
+Drawing ImportSvgFile(const std::string& path, const ImportOptions& options, ArtSink& sink) {
+  return ImportFile(path, options, &sink);
 }
 
 }  // namespace svg

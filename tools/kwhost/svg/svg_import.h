@@ -4,6 +4,7 @@
 #ifndef KERFWORKS_TOOLS_KWHOST_SVG_SVG_IMPORT_H
 #define KERFWORKS_TOOLS_KWHOST_SVG_SVG_IMPORT_H
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -24,10 +25,27 @@ struct ImportOptions {
   std::string language = "en";
 };
 
+// Takes the art as it is read, one top-level object at a time, so that a large drawing's outlines
+// need not all be held at once.
+class ArtSink {
+ public:
+  virtual ~ArtSink() = default;
+  // A layer begins, described without its items; layers are numbered from 0 as they begin.
+  virtual void BeginLayer(const Layer& layer) = 0;
+  // An object at the top of layer number `layer`, above those given to that layer before.
+  virtual void Add(std::size_t layer, Item&& item) = 0;
+};
+
 // Throws ImportError naming the file and what is wrong with it.
 Drawing ImportSvgFile(const std::string& path, const ImportOptions& options = {});
 Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors = "<text>",
                       const ImportOptions& options = {});
+
+// The same, with every object handed to `sink` as soon as it is read: the drawing returned has
+// its layers without items. When ImportError is thrown, `sink` may have had part of the art.
+Drawing ImportSvgFile(const std::string& path, const ImportOptions& options, ArtSink& sink);
+Drawing ImportSvgText(const std::string& text, const std::string& nameForErrors,
+                      const ImportOptions& options, ArtSink& sink);
 
 }  // namespace svg
 

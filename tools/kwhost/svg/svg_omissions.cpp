@@ -77,4 +77,10 @@ int HiddenPaths(const Drawing& drawing) {
   return count;
 }
 
+int HiddenPaths(const Item& item, bool layerHidden) {
+  int count = 0;
+  CountAll(item, layerHidden, count);
+  return count;
+}
+
 }  // namespace svg

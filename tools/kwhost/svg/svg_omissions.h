@@ -41,6 +41,8 @@ std::string LeftOutLine(const std::vector<Omission>& omissions);
 
 // Paths hidden themselves or by their layer: they stay in the document.
 int HiddenPaths(const Drawing& drawing);
+// Those of one item of a layer, hidden or not.
+int HiddenPaths(const Item& item, bool layerHidden);
 
 }  // namespace svg
 

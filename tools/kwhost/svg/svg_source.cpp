@@ -67,6 +67,13 @@ bool TextBuffer::Reserve(std::size_t extra) {
   return true;
 }
 
+void TextBuffer::Discard(std::size_t from, std::size_t to) {
+  const std::size_t begin = RoundUp(from, kHugePage);
+  const std::size_t end = std::min(to, size_) / kHugePage * kHugePage;
+  // Only advice: memory not given back is merely held longer.
+  if (begin < end) madvise(data_ + begin, end - begin, MADV_DONTNEED);
+}
+
 std::optional<TextBuffer> TextBuffer::ReadFile(const std::string& path) {
   const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.Get() < 0) return std::nullopt;

@@ -26,6 +26,10 @@ class TextBuffer {
   char* data() { return data_; }
   std::size_t size() const { return size_; }
 
+  // Gives the memory of the whole huge pages within [from, to) back to the system: text that will
+  // not be read again, which then reads as zeros.
+  void Discard(std::size_t from, std::size_t to);
+
  private:
   TextBuffer() = default;
   // Room for `extra` more bytes after the text; false when there is no memory for it.

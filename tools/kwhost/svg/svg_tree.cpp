@@ -70,6 +70,14 @@ bool SameLanguage(std::string_view a, std::string_view b) {
          });
 }
 
+// Room for a node per child element: a large drawing has thousands of them in one place, and
+// growing the list there step by step holds it up to three times over.
+std::size_t ElementsIn(const pugi::xml_node& parent) {
+  std::size_t count = 0;
+  for (const pugi::xml_node& child : parent.children()) count += child.type() == pugi::node_element;
+  return count;
+}
+
 class Normaliser {
  public:
   Normaliser(const std::string& language, Cascade& cascade, const IdIndex& ids, OmissionLog& log)
@@ -85,6 +93,7 @@ class Normaliser {
     top.style = cascade_.Resolve(root, ComputedStyle{}, top.lengths);
     top.lengths.fontSize = top.style.fontSize;
     top.undisplayed = top.style.displayNone;
+    tree.nodes.reserve(ElementsIn(root));
     for (const pugi::xml_node& child : root.children()) {
       if (IsLayer(child)) {
         AddLayer(child, top, tree.nodes);
@@ -92,6 +101,7 @@ class Normaliser {
         Add(child, top, tree.nodes, false);
       }
     }
+    tree.selfContained = selfContained_;
     return tree;
   }
 
@@ -231,6 +241,7 @@ class Normaliser {
     } else if (name == "text") {
       Node text = Begin(element, parent, copied);
       text.kind = Node::Kind::kText;
+      selfContained_ = false;
       log_.Add(Omission::Kind::kText, element);
       out.push_back(std::move(text));
     } else if (name == "image") {
@@ -252,6 +263,7 @@ class Normaliser {
     // The layer hides its art without making each object hidden, as in the host.
     const bool layerUndisplayed = layer.undisplayed;
     layer.undisplayed = false;
+    layer.children.reserve(ElementsIn(element));
     for (const pugi::xml_node& child : element.children()) Add(child, layer, layer.children, false);
     layer.undisplayed = layerUndisplayed;
     out.push_back(std::move(layer));
@@ -303,6 +315,7 @@ class Normaliser {
       return;
     }
     ++copies_;
+    selfContained_ = false;
     Node use = Begin(element, parent, copied);
     use.toPage = Geom::Translate(LengthOf(element, "x", Axis::kWidth, parent.lengths, 0),
                                  LengthOf(element, "y", Axis::kHeight, parent.lengths, 0)) *
@@ -326,6 +339,7 @@ class Normaliser {
   OmissionLog& log_;
   std::vector<pugi::xml_node> copying_;  // the elements being copied, outermost first
   int copies_ = 0;
+  bool selfContained_ = true;
 };
 
 }  // namespace

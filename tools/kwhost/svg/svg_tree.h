@@ -43,6 +43,9 @@ struct Node {
 struct Tree {
   double widthPoints = 0, heightPoints = 0;
   std::vector<Node> nodes;  // what the root element draws
+  // Turning a node into art reads no element but its own, those inside it and those above it:
+  // false when the drawing has copies (<use>) or text, which read elements anywhere.
+  bool selfContained = true;
 };
 
 // `language` decides systemLanguage tests. Throws TreeError when the drawing has no page size or
