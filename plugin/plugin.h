@@ -82,6 +82,8 @@ class Plugin : public ai::HostAllocated {
   ASErr HandleNotifier(const char* selector, AINotifierMessage* message);
 
   bool HoldsSuites() const { return suites != nullptr; }
+  // Gives back what a start-up that failed part-way had acquired, before the object goes.
+  void AbandonStartup() { DeleteSuiteSet(); }
   int32_t AccessHolds() const { return accessHolds; }
 
  protected:

@@ -46,6 +46,7 @@ extern "C" KW_EXPORT ASErr KW_API PluginMain(const char* caller, const char* sel
       data->globals = plugin;
       result = GuardExceptions([&] { return plugin->OnStartup(data); });
       if (result != kNoErr) {
+        plugin->AbandonStartup();
         delete plugin;
         data->globals = plugin = nullptr;
       }
