@@ -45,6 +45,7 @@ void RunButtonCommand(int32_t itemId, SPPluginRef pluginRef, ADMDialogRef dialog
 }  // namespace
 
 void KW_API PaletteButtonNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
+  if (!HostSuitesHeld()) return;
   const ADMDialogRef dialog = sADMItem->GetDialog(item);
   const SPPluginRef pluginRef = DialogPlugin(dialog);
   const ai::AppContext context(pluginRef);

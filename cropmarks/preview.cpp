@@ -1,6 +1,5 @@
 #include "cropmarks/preview.h"
 
-
 #include "commands/art_filters.h"
 #include "commands/cut_command.h"
 #include "commands/cut_mark_tag.h"
@@ -62,6 +61,7 @@ void DrawArt(AIArtHandle art, AILayerHandle currentLayer, const PreviewFrame& fr
 }  // namespace
 
 void KW_API DrawPreview(ADMItemRef item, ADMDrawerRef drawer) {
+  if (!HostSuitesHeld()) return;
   AIDocumentSetup setup{};
   if (sAIDocument->GetDocumentSetup(&setup) != kNoErr) return;
 

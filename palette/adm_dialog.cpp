@@ -5,7 +5,9 @@
 
 namespace {
 
+// None while the plug-in lacks its suites: the callbacks then leave the dialog to the host.
 BaseADMDialog* ObjectOf(ADMDialogRef dialog) {
+  if (!HostSuitesHeld()) return nullptr;
   return static_cast<BaseADMDialog*>(sADMDialog->GetUserData(dialog));
 }
 

@@ -31,6 +31,7 @@ void InvalidateItem(ADMDialogRef dialog, int32_t itemId) {
 }
 
 void KW_API FlyoutNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
+  if (!HostSuitesHeld()) return;
   GuardExceptions([&] {
     if (!IsUserChange(notifier)) return kNoErr;
     const int32_t index = ChosenEntryIndex(item);
@@ -57,7 +58,7 @@ void KW_API FlyoutNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void KW_API OutputModeNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
-  if (!IsUserChange(notifier)) return;
+  if (!HostSuitesHeld() || !IsUserChange(notifier)) return;
   const int32_t index = ChosenEntryIndex(item);
   // With no entry chosen there is no new mode; the settings stay as they are.
   if (index < 0) return;
@@ -66,5 +67,5 @@ void KW_API OutputModeNotifyProc(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 ASBoolean KW_API DefaultItemTrackProc(ADMItemRef item, ADMTrackerRef tracker) {
-  return sADMItem->DefaultTrack(item, tracker);
+  return HostSuitesHeld() ? sADMItem->DefaultTrack(item, tracker) : 0;
 }

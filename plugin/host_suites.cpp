@@ -35,3 +35,7 @@ const AIRuntimeSuite* sAIRuntime = nullptr;
 const AIDocumentSuite* sAIDocument = nullptr;
 const AIArtSuite* sAIArt = nullptr;
 const AIMatchingArtSuite* sAIMatchingArt = nullptr;
+
+bool HostSuitesHeld() {
+  return sADMDialog != nullptr;
+}

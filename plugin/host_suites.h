@@ -42,4 +42,8 @@ extern const AIDocumentSuite* sAIDocument;
 extern const AIArtSuite* sAIArt;
 extern const AIMatchingArtSuite* sAIMatchingArt;
 
+// The suite set holds all its suites or none: none while the plug-in is unloaded, or after a
+// reload that could not get them back. A host callback arriving then must not touch the host.
+bool HostSuitesHeld();
+
 #endif  // KERFWORKS_PLUGIN_HOST_SUITES_H

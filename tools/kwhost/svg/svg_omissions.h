@@ -35,6 +35,9 @@ class OmissionLog {
   std::set<std::tuple<Omission::Kind, std::ptrdiff_t, std::string>> seen_;
 };
 
+// A detail as the summary shows it: "text".
+std::string Quoted(std::string_view text);
+
 // "left out: 3 clip paths (clipped art is cut whole), 1 unreadable colour "bluish" (line 14)";
 // empty when nothing was left out.
 std::string LeftOutLine(const std::vector<Omission>& omissions);

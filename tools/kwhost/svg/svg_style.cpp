@@ -168,7 +168,7 @@ std::optional<std::vector<double>> DashArray(std::string_view value, const Lengt
 }
 
 std::string Quoted(std::string_view property, std::string_view value) {
-  return std::string(property) + " \"" + std::string(value) + "\"";
+  return std::string(property) + ' ' + svg::Quoted(value);
 }
 
 }  // namespace
@@ -252,7 +252,7 @@ void Cascade::Apply(const Declaration& declaration, const pugi::xml_node& elemen
       } else if (auto colour = ParseColour(value)) {
         target = *colour;
       } else {
-        log_.Add(Omission::Kind::kUnreadableColour, element, "\"" + std::string(value) + "\"");
+        log_.Add(Omission::Kind::kUnreadableColour, element, Quoted(value));
       }
       return;
     }
@@ -344,7 +344,7 @@ void Cascade::ApplyPaint(std::string_view value, const pugi::xml_node& element,
   if (!spec) {
     const bool reference = value.starts_with("url(");
     log_.Add(reference ? Omission::Kind::kBrokenReference : Omission::Kind::kUnreadableColour,
-             element, "\"" + std::string(value) + "\"");
+             element, Quoted(value));
     return;
   }
   isCurrentColor = false;
@@ -357,7 +357,7 @@ void Cascade::ApplyPaint(std::string_view value, const pugi::xml_node& element,
       return;
     }
     if (!spec->fallbackGiven) {
-      log_.Add(Omission::Kind::kBrokenReference, element, "\"" + std::string(value) + "\"");
+      log_.Add(Omission::Kind::kBrokenReference, element, Quoted(value));
     }
   }
   switch (spec->kind) {

@@ -252,7 +252,7 @@ class Normaliser {
     } else if (name == "foreignObject") {
       log_.Add(Omission::Kind::kForeignObject, element);
     } else if (!OneOf(name, kNotDrawn)) {
-      log_.Add(Omission::Kind::kUnknownElement, element, "<" + std::string(name) + ">");
+      log_.Add(Omission::Kind::kUnknownElement, element, std::string(1, '<').append(name) + '>');
     }
   }
 
@@ -303,7 +303,7 @@ class Normaliser {
     const auto id = LocalReference(href);
     const pugi::xml_node target = id ? ids_.Find(*id) : pugi::xml_node();
     if (!target) {
-      log_.Add(Omission::Kind::kBrokenReference, element, "\"" + std::string(href) + "\"");
+      log_.Add(Omission::Kind::kBrokenReference, element, Quoted(href));
       return;
     }
     bool cycle = std::find(copying_.begin(), copying_.end(), target) != copying_.end();
@@ -311,7 +311,7 @@ class Normaliser {
       cycle = above == target;
     if (cycle || copies_ >= kMostCopies) {
       log_.Add(Omission::Kind::kBrokenReference, element,
-               "\"" + std::string(href) + (cycle ? "\" (refers to itself)" : "\" (too many)"));
+               Quoted(href) + (cycle ? " (refers to itself)" : " (too many)"));
       return;
     }
     ++copies_;
