@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "hostapi/suites.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 #include "standin/core/host.h"
 
 namespace cropmarks_test {

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "hostapi/suites.h"
-#include "plugin/host_suites.h"
 #include "standin/core/host.h"
 #include "standin/scenario/shapes.h"
 #include "support/scratch_folder.h"
+#include "wrappers/host_suites.h"
 
 namespace output_test {
 

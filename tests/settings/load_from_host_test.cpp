@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "hostapi/suites.h"
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
 #include "standin/core/host.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "palette/settings.h"
+#include "output/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "plugin/host_suites.h"
 #include "standin/core/host.h"
+#include "wrappers/host_suites.h"
 
 namespace test_support {
 

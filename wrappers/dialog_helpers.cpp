@@ -1,0 +1,21 @@
+#include "wrappers/dialog_helpers.h"
+
+#include "hostapi/messages.h"
+#include "wrappers/host_suites.h"
+
+bool IsUserChange(ADMNotifierRef notifier) {
+  return sADMNotifier->IsNotifierType(notifier, hostapi::kADMUserChangedNotifier) != 0;
+}
+
+int32_t ChosenEntryIndex(ADMItemRef item) {
+  const ADMListRef list = sADMItem->GetList(item);
+  if (list == nullptr) return -1;
+  const ADMEntryRef entry = sADMList->GetActiveEntry(list);
+  return entry == nullptr ? -1 : sADMEntry->GetIndex(entry);
+}
+
+void InvalidateItem(ADMDialogRef dialog, int32_t itemId) {
+  if (ADMItemRef item = sADMDialog->GetItem(dialog, itemId); item != nullptr) {
+    sADMItem->Invalidate(item);
+  }
+}
