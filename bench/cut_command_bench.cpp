@@ -9,12 +9,12 @@
 
 #include "commands/cut_command.h"
 #include "output/launcher.h"
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
 #include "plugin/suite_set.h"
 #include "standin/core/environment.h"
 #include "standin/core/host.h"
 #include "standin/scenario/document_builder.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -1,14 +1,15 @@
 #include "commands/cut_command.h"
 
-#include "commands/art_filters.h"
-#include "commands/cut_mark_tag.h"
 #include "cropmarks/crop_mark_shapes.h"
 #include "cropmarks/crop_marks.h"
+#include "output/art_filters.h"
 #include "output/cut_file.h"
+#include "output/cut_mark_tag.h"
 #include "output/launcher.h"
+#include "output/output_art.h"
 #include "output/output_offset.h"
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 
@@ -22,22 +23,6 @@ bool IsCut(AIArtHandle art, AILayerHandle currentLayer) {
 }
 
 }  // namespace
-
-bool CollectOutputArt(AIArtHandle** list, std::int32_t* count) {
-  *list = nullptr;
-  *count = 0;
-  AIErr error = kNoErr;
-  if (kADM_bSelectObj) {
-    error = sAIMatchingArt->GetSelectedArt(list, count);
-  } else {
-    const AIMatchingArtSpec anyArt{kAnyArt, 0, 0};
-    error = sAIMatchingArt->GetMatchingArt(&anyArt, 1, list, count);
-  }
-  if (error == kNoErr) return true;
-  *list = nullptr;
-  *count = 0;
-  return false;
-}
 
 void RunCutCommand(SPPluginRef plugin) {
   AILayerHandle currentLayer = nullptr;

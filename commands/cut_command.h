@@ -3,14 +3,7 @@
 #ifndef KERFWORKS_COMMANDS_CUT_COMMAND_H
 #define KERFWORKS_COMMANDS_CUT_COMMAND_H
 
-#include <cstdint>
-
 #include "hostapi/host_types.h"
-
-// The selected art when "Output Selected Lines" is on, else all art of the document. True with
-// the host's list (the caller releases it with the AI Matching Art Suite), false with (null, 0)
-// when the host's request fails.
-bool CollectOutputArt(AIArtHandle** list, std::int32_t* count);
 
 // Writes the art that passes the output filters to the cut file and starts the cutting
 // application from `plugin`'s palette button. Ends silently when the art cannot be collected.

@@ -1,10 +1,10 @@
 #include <cstdio>
 
-#include "commands/art_filters.h"
-#include "commands/art_list.h"
 #include "commands/commands.h"
-#include "commands/cut_mark_tag.h"
-#include "plugin/host_suites.h"
+#include "output/art_filters.h"
+#include "output/cut_mark_tag.h"
+#include "wrappers/art_list.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

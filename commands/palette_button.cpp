@@ -3,11 +3,11 @@
 #include "commands/commands.h"
 #include "commands/cut_command.h"
 #include "cropmarks/crop_marks.h"
-#include "palette/palette_handlers.h"
-#include "palette/palette_items.h"
-#include "plugin/exception_guard.h"
-#include "plugin/host_suites.h"
+#include "resources/palette_items.h"
 #include "wrappers/app_context.h"
+#include "wrappers/dialog_helpers.h"
+#include "wrappers/exception_guard.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The four path preparation commands replay host actions; the geometry is the host's work.
-#include "commands/art_list.h"
 #include "commands/commands.h"
-#include "plugin/host_suites.h"
+#include "wrappers/art_list.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "palette/settings.h"
+#include "output/settings.h"
 
 // Page coordinates in points: x from the page's left edge, y up from its bottom edge; top > bottom.
 struct CropMarkRect {

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cropmarks/crop_mark_rect.h"
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

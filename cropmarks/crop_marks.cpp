@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "commands/art_filters.h"
-#include "commands/art_list.h"
 #include "cropmarks/crop_mark_rect.h"
 #include "cropmarks/crop_mark_shapes.h"
-#include "plugin/host_suites.h"
+#include "output/art_filters.h"
+#include "wrappers/art_list.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "cropmarks/preview.h"
 
-#include "commands/art_filters.h"
-#include "commands/cut_command.h"
-#include "commands/cut_mark_tag.h"
 #include "cropmarks/crop_mark_shapes.h"
 #include "cropmarks/crop_marks.h"
-#include "palette/palette_items.h"
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/art_filters.h"
+#include "output/cut_mark_tag.h"
+#include "output/output_art.h"
+#include "output/settings.h"
+#include "resources/palette_items.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "cropmarks/preview.h"
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

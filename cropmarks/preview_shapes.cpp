@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "cropmarks/preview.h"
-#include "plugin/host_suites.h"
 #include "wrappers/ai_error.h"
 #include "wrappers/host_block.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

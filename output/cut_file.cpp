@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "output/cut_line.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 #include "platform/platform.h"
-#include "plugin/host_suites.h"
 #include "wrappers/ai_error.h"
 #include "wrappers/host_block.h"
+#include "wrappers/host_suites.h"
 
 char gCutFilePath[kPathCapacity] = "";
 

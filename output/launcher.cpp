@@ -5,7 +5,7 @@
 
 #include "output/command_line.h"
 #include "platform/platform.h"
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 #include "wrappers/indexed_string.h"
 
 char gApplicationPath[kPathCapacity] = "";

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

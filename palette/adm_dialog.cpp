@@ -1,7 +1,7 @@
 #include "palette/adm_dialog.h"
 
-#include "plugin/exception_guard.h"
-#include "plugin/host_suites.h"
+#include "wrappers/exception_guard.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

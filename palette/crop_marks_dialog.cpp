@@ -1,12 +1,12 @@
 #include "palette/crop_marks_dialog.h"
 
 #include "cropmarks/crop_marks.h"
-#include "palette/palette_handlers.h"
-#include "palette/palette_items.h"
-#include "palette/settings.h"
-#include "plugin/exception_guard.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
+#include "resources/palette_items.h"
 #include "wrappers/app_context.h"
+#include "wrappers/dialog_helpers.h"
+#include "wrappers/exception_guard.h"
+#include "wrappers/host_suites.h"
 
 CropMarkSettings gCropMarksWorkingCopy{};
 

@@ -5,7 +5,7 @@
 #define KERFWORKS_PALETTE_CROP_MARKS_DIALOG_H
 
 #include "hostapi/suites.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 
 enum CropMarksItem : int32_t {
   kCropOkButton = 1,

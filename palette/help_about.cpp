@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 #include "wrappers/indexed_string.h"
 
 namespace {

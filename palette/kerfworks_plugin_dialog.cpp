@@ -8,12 +8,13 @@
 #include "cropmarks/preview.h"
 #include "output/launcher.h"
 
+#include "output/settings.h"
 #include "palette/palette_handlers.h"
-#include "palette/palette_items.h"
 #include "palette/save_settings.h"
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "resources/palette_items.h"
 #include "wrappers/app_context.h"
+#include "wrappers/dialog_helpers.h"
+#include "wrappers/host_suites.h"
 #include "wrappers/indexed_string.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "palette/save_settings.h"
 
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

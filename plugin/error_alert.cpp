@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 #include "wrappers/indexed_string.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <new>
 
 #include "palette/kerfworks_plugin_dialog.h"
-#include "plugin/exception_guard.h"
-#include "plugin/host_suites.h"
+#include "wrappers/exception_guard.h"
+#include "wrappers/host_suites.h"
 #include "wrappers/indexed_string.h"
 #include "wrappers/unicode_string.h"
 

@@ -2,9 +2,9 @@
 #include <cstring>
 #include <iterator>
 
-#include "plugin/host_suites.h"
 #include "plugin/plugin.h"
 #include "wrappers/app_context.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

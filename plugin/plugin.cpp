@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 #include "plugin/error_alert.h"
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 #include "wrappers/indexed_string.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include "hostapi/messages.h"
 #include "plugin/error_alert.h"
-#include "plugin/exception_guard.h"
-#include "plugin/host_suites.h"
 #include "plugin/kerfworks_plugin.h"
+#include "wrappers/exception_guard.h"
+#include "wrappers/host_suites.h"
 
 #if defined(_WIN32)
 #define KW_EXPORT __declspec(dllexport)

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "plugin/host_suites.h"
 #include "plugin/suite_tables.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The suites the plug-in holds while it runs. Creating the set acquires them into the suite
-// variables (plugin/host_suites.h); deleting it releases them. One use count is shared by every
+// variables (wrappers/host_suites.h); deleting it releases them. One use count is shared by every
 // set of the process, so only the first set acquires and only the last one releases.
 #ifndef KERFWORKS_PLUGIN_SUITE_SET_H
 #define KERFWORKS_PLUGIN_SUITE_SET_H
@@ -8,12 +8,6 @@
 
 #include "hostapi/host_types.h"
 #include "wrappers/host_allocated.h"
-
-struct SuiteEntry {
-  const char* name;    // null ends a table
-  int32_t version;     // 'OPTS' after the main table opens the optional ones
-  const void** suite;  // null: the entry is skipped
-};
 
 class SuiteSet : public ai::HostAllocated {
  public:

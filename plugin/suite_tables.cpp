@@ -1,6 +1,6 @@
 #include "plugin/suite_tables.h"
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

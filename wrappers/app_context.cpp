@@ -1,6 +1,6 @@
 #include "wrappers/app_context.h"
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace ai {
 

@@ -1,6 +1,6 @@
 #include "wrappers/host_allocated.h"
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace ai {
 

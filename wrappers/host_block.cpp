@@ -1,7 +1,7 @@
 #include "wrappers/host_block.h"
 
-#include "plugin/host_suites.h"
 #include "wrappers/ai_error.h"
+#include "wrappers/host_suites.h"
 
 namespace ai {
 

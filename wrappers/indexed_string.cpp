@@ -1,6 +1,6 @@
 #include "wrappers/indexed_string.h"
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace ai {
 

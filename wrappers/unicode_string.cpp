@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "plugin/host_suites.h"
 #include "wrappers/ai_error.h"
+#include "wrappers/host_suites.h"
 
 namespace ai {
 namespace {

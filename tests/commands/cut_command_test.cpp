@@ -11,14 +11,14 @@
 #include "hostapi/suites.h"
 #include "output/cut_file.h"
 #include "output/launcher.h"
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
 #include "standin/core/host.h"
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/shapes.h"
 #include "support/plugin_host.h"
 #include "support/scratch_folder.h"
 #include "tools/receiver/cut_file_reader.h"
+#include "wrappers/host_suites.h"
 
 namespace {
 

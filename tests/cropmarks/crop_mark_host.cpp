@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "cropmarks/crop_mark_shapes.h"
-#include "plugin/host_suites.h"
 #include "standin/scenario/document_builder.h"
+#include "wrappers/host_suites.h"
 
 namespace cropmarks_test {
 

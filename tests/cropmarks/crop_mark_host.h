@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "hostapi/suites.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 #include "support/plugin_host.h"
 
 namespace cropmarks_test {

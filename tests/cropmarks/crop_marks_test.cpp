@@ -6,7 +6,7 @@
 
 #include "crop_mark_host.h"
 #include "cropmarks/crop_marks.h"
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace cropmarks_test {
 namespace {

@@ -9,9 +9,9 @@
 #include "cropmarks/crop_mark_rect.h"
 #include "cropmarks/crop_mark_shapes.h"
 #include "cropmarks/crop_marks.h"
-#include "plugin/host_suites.h"
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/document_view.h"
+#include "wrappers/host_suites.h"
 
 namespace cropmarks_test {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "commands/commands.h"
 #include "cropmarks/crop_marks.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 #include "same_document.h"
 #include "standin/scenario/document_view.h"
 #include "support/plugin_host.h"

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <variant>
 
+#include "output/settings.h"
 #include "output_fixture.h"
-#include "palette/settings.h"
 #include "tools/receiver/cut_file_reader.h"
 
 namespace output_test {

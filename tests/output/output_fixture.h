@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "hostapi/suites.h"
-#include "plugin/host_suites.h"
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/shapes.h"
 #include "support/plugin_host.h"
 #include "support/scratch_folder.h"
+#include "wrappers/host_suites.h"
 
 namespace output_test {
 

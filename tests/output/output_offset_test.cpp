@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "output/settings.h"
 #include "output_fixture.h"
-#include "palette/settings.h"
 
 namespace output_test {
 namespace {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "cropmarks/crop_mark_shapes.h"
-#include "palette/palette_items.h"
 #include "palette_fixture.h"
+#include "resources/palette_items.h"
 #include "standin/scenario/document_builder.h"
 #include "standin/scenario/document_view.h"
 

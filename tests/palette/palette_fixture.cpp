@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <variant>
 
-#include "palette/settings.h"
+#include "output/settings.h"
 
 namespace palette_test {
 namespace {

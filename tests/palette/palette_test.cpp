@@ -9,9 +9,9 @@
 
 #include "cropmarks/preview.h"
 #include "output/launcher.h"
-#include "palette/palette_items.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 #include "palette_fixture.h"
+#include "resources/palette_items.h"
 #include "standin/resources/resources.h"
 
 namespace palette_test {

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "plugin/host_suites.h"
 #include "plugin/suite_set.h"
 #include "standin/core/host.h"
+#include "wrappers/host_suites.h"
 
 namespace kwtest {
 

@@ -2,7 +2,7 @@
 
 #include "cropmarks/crop_marks.h"
 #include "cropmarks/preview.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 
 namespace preview_test {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "cropmarks/crop_mark_shapes.h"
-#include "palette/settings.h"
+#include "output/settings.h"
 #include "preview_fixture.h"
 #include "standin/render/drawer_image.h"
 #include "support/param_names.h"

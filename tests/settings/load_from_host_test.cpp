@@ -1,7 +1,7 @@
 // LoadSettings against the stand-in host's preference store, through the acquired suite.
 #include <gtest/gtest.h>
 
-#include "palette/settings.h"
+#include "output/settings.h"
 #include "support/plugin_host.h"
 
 namespace {

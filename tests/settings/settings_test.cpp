@@ -1,4 +1,4 @@
-#include "palette/settings.h"
+#include "output/settings.h"
 
 #include <gtest/gtest.h>
 

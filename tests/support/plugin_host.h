@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "plugin/host_suites.h"
 #include "plugin/suite_tables.h"
 #include "standin/core/host.h"
 #include "standin/resources/resources.h"
 #include "support/held_suites.h"
+#include "wrappers/host_suites.h"
 
 namespace test_support {
 

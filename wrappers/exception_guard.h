@@ -1,6 +1,6 @@
 // No exception may cross into the host: ai::Error becomes its code, anything else 'CANT'.
-#ifndef KERFWORKS_PLUGIN_EXCEPTION_GUARD_H
-#define KERFWORKS_PLUGIN_EXCEPTION_GUARD_H
+#ifndef KERFWORKS_WRAPPERS_EXCEPTION_GUARD_H
+#define KERFWORKS_WRAPPERS_EXCEPTION_GUARD_H
 
 #include "hostapi/host_types.h"
 #include "wrappers/ai_error.h"
@@ -16,4 +16,4 @@ ASErr GuardExceptions(Body&& body) noexcept {
   }
 }
 
-#endif  // KERFWORKS_PLUGIN_EXCEPTION_GUARD_H
+#endif  // KERFWORKS_WRAPPERS_EXCEPTION_GUARD_H

@@ -1,9 +1,9 @@
-#include "palette/settings.h"
+#include "output/settings.h"
 
 #include <cmath>
 #include <limits>
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 AIBoolean kADM_bSelectObj = 0;
 AIBoolean kADM_bCurrentLayer = 0;

@@ -1,7 +1,7 @@
 // The process-wide suite variables. Each is null until the suite set acquires it and null again
 // after release; while the plug-in runs, all are held and callers use them without testing.
-#ifndef KERFWORKS_PLUGIN_HOST_SUITES_H
-#define KERFWORKS_PLUGIN_HOST_SUITES_H
+#ifndef KERFWORKS_WRAPPERS_HOST_SUITES_H
+#define KERFWORKS_WRAPPERS_HOST_SUITES_H
 
 #include "hostapi/suites.h"
 
@@ -46,4 +46,4 @@ extern const AIMatchingArtSuite* sAIMatchingArt;
 // reload that could not get them back. A host callback arriving then must not touch the host.
 bool HostSuitesHeld();
 
-#endif  // KERFWORKS_PLUGIN_HOST_SUITES_H
+#endif  // KERFWORKS_WRAPPERS_HOST_SUITES_H

@@ -1,7 +1,7 @@
 // A list of art the host made for one operation, given back to the host when the operation ends.
 // A failed request reads as an empty list.
-#ifndef KERFWORKS_COMMANDS_ART_LIST_H
-#define KERFWORKS_COMMANDS_ART_LIST_H
+#ifndef KERFWORKS_WRAPPERS_ART_LIST_H
+#define KERFWORKS_WRAPPERS_ART_LIST_H
 
 #include <cstdint>
 
@@ -28,4 +28,4 @@ class ArtList {
   std::int32_t count_ = 0;
 };
 
-#endif  // KERFWORKS_COMMANDS_ART_LIST_H
+#endif  // KERFWORKS_WRAPPERS_ART_LIST_H

@@ -1,7 +1,7 @@
-#include "commands/art_filters.h"
+#include "output/art_filters.h"
 
-#include "palette/settings.h"
-#include "plugin/host_suites.h"
+#include "output/settings.h"
+#include "wrappers/host_suites.h"
 
 bool HasArtTag(AIArtHandle art, const char* name) {
   const char* value = nullptr;

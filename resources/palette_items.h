@@ -1,6 +1,8 @@
 // Item ids of the palette's dialog resource and the resources its items show.
-#ifndef KERFWORKS_PALETTE_PALETTE_ITEMS_H
-#define KERFWORKS_PALETTE_PALETTE_ITEMS_H
+// Kept with the resource script they number: the palette, its button commands and the preview
+// all use them, so they sit below all three.
+#ifndef KERFWORKS_RESOURCES_PALETTE_ITEMS_H
+#define KERFWORKS_RESOURCES_PALETTE_ITEMS_H
 
 #include <cstdint>
 
@@ -35,4 +37,4 @@ inline constexpr char kButtonPictureName[] = "hoge";
 // Flyout menu entries, by position.
 enum FlyoutEntry : std::int32_t { kFlyoutCropMarks = 0, kFlyoutHelp = 2, kFlyoutAbout = 3 };
 
-#endif  // KERFWORKS_PALETTE_PALETTE_ITEMS_H
+#endif  // KERFWORKS_RESOURCES_PALETTE_ITEMS_H

@@ -1,8 +1,8 @@
 // The tests that decide whether an art object is output: shared by the cut command and the
 // preview, which must show exactly the paths the cut writes. Host errors are not examined: a
 // failed query answers as the zeroed result would.
-#ifndef KERFWORKS_COMMANDS_ART_FILTERS_H
-#define KERFWORKS_COMMANDS_ART_FILTERS_H
+#ifndef KERFWORKS_OUTPUT_ART_FILTERS_H
+#define KERFWORKS_OUTPUT_ART_FILTERS_H
 
 #include "hostapi/suites.h"
 
@@ -18,4 +18,4 @@ bool OnLayer(AIArtHandle art, AILayerHandle layer);
 // Whether the art is path art.
 bool IsPathArt(AIArtHandle art);
 
-#endif  // KERFWORKS_COMMANDS_ART_FILTERS_H
+#endif  // KERFWORKS_OUTPUT_ART_FILTERS_H

@@ -1,6 +1,6 @@
-#include "commands/art_list.h"
+#include "wrappers/art_list.h"
 
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 ArtList::ArtList(Which which) {
   const AIMatchingArtSpec everything{kAnyArt, 0, 0};

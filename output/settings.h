@@ -3,9 +3,11 @@
 //
 // Every setting is named by its preference key and is zero until LoadSettings gives it its default
 // and then the stored value. Only the palette, its output-mode popup and the crop-marks dialog
-// change them; everything runs on the host's user-interface thread.
-#ifndef KERFWORKS_PALETTE_SETTINGS_H
-#define KERFWORKS_PALETTE_SETTINGS_H
+// change them; everything runs on the host's user-interface thread. They live beside the output,
+// the lowest folder that reads them, so that commands and crop marks need not reach up to the
+// palette for them.
+#ifndef KERFWORKS_OUTPUT_SETTINGS_H
+#define KERFWORKS_OUTPUT_SETTINGS_H
 
 #include <cstdint>
 
@@ -105,4 +107,4 @@ float HundredthsToMillimetres(std::int32_t hundredths);
 // NaN gives 0.
 std::int32_t MillimetresToHundredths(float millimetres);
 
-#endif  // KERFWORKS_PALETTE_SETTINGS_H
+#endif  // KERFWORKS_OUTPUT_SETTINGS_H

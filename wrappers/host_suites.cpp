@@ -1,4 +1,4 @@
-#include "plugin/host_suites.h"
+#include "wrappers/host_suites.h"
 
 const SPBasicSuite* sSPBasic = nullptr;
 
