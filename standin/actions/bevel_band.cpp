@@ -1,0 +1,84 @@
+#include "standin/actions/bevel_band.h"
+
+#include <cmath>
+
+namespace standin {
+namespace {
+
+using ClipperLib::cInt;
+using ClipperLib::IntPoint;
+using ClipperLib::Path;
+
+// Repeated points have no direction to offset along.
+Path Distinct(const Polyline& outline) {
+  Path points;
+  for (const IntPoint& point : outline.points) {
+    if (points.empty() || points.back() != point) points.push_back(point);
+  }
+  while (outline.closed && points.size() > 1 && points.back() == points.front()) points.pop_back();
+  return points;
+}
+
+// The edge's left normal scaled to `distance`, rounded once so that the rectangles and triangles
+// meeting at a corner share their corner points exactly.
+IntPoint NormalOffset(const IntPoint& from, const IntPoint& to, double distance) {
+  const double dx = static_cast<double>(to.X - from.X), dy = static_cast<double>(to.Y - from.Y);
+  const double scale = distance / std::hypot(dx, dy);
+  return {static_cast<cInt>(std::llround(-dy * scale)),
+          static_cast<cInt>(std::llround(dx * scale))};
+}
+
+Path Positive(Path piece) {
+  if (!ClipperLib::Orientation(piece)) ClipperLib::ReversePath(piece);
+  return piece;
+}
+
+IntPoint Plus(const IntPoint& a, const IntPoint& b) {
+  return {a.X + b.X, a.Y + b.Y};
+}
+IntPoint Minus(const IntPoint& a, const IntPoint& b) {
+  return {a.X - b.X, a.Y - b.Y};
+}
+
+// Which way the path turns from edge a→b onto edge b→c: positive to the left.
+double Turn(const IntPoint& a, const IntPoint& b, const IntPoint& c) {
+  return static_cast<double>(b.X - a.X) * static_cast<double>(c.Y - b.Y) -
+         static_cast<double>(b.Y - a.Y) * static_cast<double>(c.X - b.X);
+}
+
+void AddBand(const Polyline& outline, double distance, ClipperLib::Paths& pieces) {
+  const Path points = Distinct(outline);
+  const std::size_t count = points.size();
+  if (count < 2) return;
+  const std::size_t edges = outline.closed ? count : count - 1;
+  std::vector<IntPoint> normals;
+  normals.reserve(edges);
+  for (std::size_t i = 0; i < edges; ++i) {
+    const IntPoint& from = points[i];
+    const IntPoint& to = points[(i + 1) % count];
+    const IntPoint normal = NormalOffset(from, to, distance);
+    normals.push_back(normal);
+    pieces.push_back(
+        Positive({Plus(from, normal), Plus(to, normal), Minus(to, normal), Minus(from, normal)}));
+  }
+  for (std::size_t corner = outline.closed ? 0 : 1; corner < edges; ++corner) {
+    const std::size_t before = (corner + edges - 1) % edges;
+    const IntPoint& at = points[corner];
+    const double turn = Turn(points[before], at, points[(corner + 1) % count]);
+    // A straight run or a full reversal leaves no gap between the rectangles.
+    if (turn == 0) continue;
+    // The offset edges part on the outside of the turn: the right side of a left turn.
+    const auto side = turn > 0 ? Minus : Plus;
+    pieces.push_back(Positive({at, side(at, normals[before]), side(at, normals[corner])}));
+  }
+}
+
+}  // namespace
+
+ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, double distance) {
+  ClipperLib::Paths pieces;
+  for (const Polyline& outline : outlines) AddBand(outline, distance, pieces);
+  return pieces;
+}
+
+}  // namespace standin

@@ -1,0 +1,22 @@
+// Bevel joins, which the clipping library's offsetting lacks: the band along outlines with every
+// corner cut straight between the ends of its two offset edges.
+#ifndef KERFWORKS_STANDIN_ACTIONS_BEVEL_BAND_H
+#define KERFWORKS_STANDIN_ACTIONS_BEVEL_BAND_H
+
+#include <polyclipping/clipper.hpp>
+
+#include <vector>
+
+#include "standin/actions/polygons.h"
+
+namespace standin {
+
+// Pieces whose union is the band reaching `distance` grid steps either side of the outlines:
+// one rectangle per edge and one triangle per corner on the side where the offset edges part.
+// Open outlines end flat at their ends. Every piece winds positively, so a non-zero union merges
+// them.
+ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, double distance);
+
+}  // namespace standin
+
+#endif  // KERFWORKS_STANDIN_ACTIONS_BEVEL_BAND_H
