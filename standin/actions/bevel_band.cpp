@@ -36,9 +36,6 @@ Path Positive(Path piece) {
 IntPoint Plus(const IntPoint& a, const IntPoint& b) {
   return {a.X + b.X, a.Y + b.Y};
 }
-IntPoint Minus(const IntPoint& a, const IntPoint& b) {
-  return {a.X - b.X, a.Y - b.Y};
-}
 
 // Which way the path turns from edge a→b onto edge b→c: positive to the left.
 double Turn(const IntPoint& a, const IntPoint& b, const IntPoint& c) {
@@ -46,38 +43,39 @@ double Turn(const IntPoint& a, const IntPoint& b, const IntPoint& c) {
          static_cast<double>(b.Y - a.Y) * static_cast<double>(c.X - b.X);
 }
 
-void AddBand(const Polyline& outline, double distance, ClipperLib::Paths& pieces) {
+void AddBand(const Polyline& outline, const BandReach& reach, ClipperLib::Paths& pieces) {
   const Path points = Distinct(outline);
   const std::size_t count = points.size();
   if (count < 2) return;
   const std::size_t edges = outline.closed ? count : count - 1;
-  std::vector<IntPoint> normals;
-  normals.reserve(edges);
+  std::vector<IntPoint> lefts, rights;
+  lefts.reserve(edges);
+  rights.reserve(edges);
   for (std::size_t i = 0; i < edges; ++i) {
     const IntPoint& from = points[i];
     const IntPoint& to = points[(i + 1) % count];
-    const IntPoint normal = NormalOffset(from, to, distance);
-    normals.push_back(normal);
-    pieces.push_back(
-        Positive({Plus(from, normal), Plus(to, normal), Minus(to, normal), Minus(from, normal)}));
+    lefts.push_back(NormalOffset(from, to, reach.left));
+    rights.push_back(NormalOffset(from, to, -reach.right));
+    pieces.push_back(Positive(
+        {Plus(from, lefts[i]), Plus(to, lefts[i]), Plus(to, rights[i]), Plus(from, rights[i])}));
   }
   for (std::size_t corner = outline.closed ? 0 : 1; corner < edges; ++corner) {
     const std::size_t before = (corner + edges - 1) % edges;
     const IntPoint& at = points[corner];
     const double turn = Turn(points[before], at, points[(corner + 1) % count]);
-    // A straight run or a full reversal leaves no gap between the rectangles.
-    if (turn == 0) continue;
-    // The offset edges part on the outside of the turn: the right side of a left turn.
-    const auto side = turn > 0 ? Minus : Plus;
-    pieces.push_back(Positive({at, side(at, normals[before]), side(at, normals[corner])}));
+    // The offset edges part on the outside of the turn: the right side of a left turn. A straight
+    // run or a full reversal leaves no gap between the rectangles.
+    const std::vector<IntPoint>& outside = turn > 0 ? rights : lefts;
+    if (turn == 0 || (turn > 0 ? reach.right : reach.left) <= 0) continue;
+    pieces.push_back(Positive({at, Plus(at, outside[before]), Plus(at, outside[corner])}));
   }
 }
 
 }  // namespace
 
-ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, double distance) {
+ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, const BandReach& reach) {
   ClipperLib::Paths pieces;
-  for (const Polyline& outline : outlines) AddBand(outline, distance, pieces);
+  for (const Polyline& outline : outlines) AddBand(outline, reach, pieces);
   return pieces;
 }
 

@@ -11,11 +11,15 @@
 
 namespace standin {
 
-// Pieces whose union is the band reaching `distance` grid steps either side of the outlines:
-// one rectangle per edge and one triangle per corner on the side where the offset edges part.
-// Open outlines end flat at their ends. Every piece winds positively, so a non-zero union merges
-// them.
-ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, double distance);
+// How far a band reaches to the left and to the right of the outlines' edges, in grid steps.
+struct BandReach {
+  double left = 0, right = 0;
+};
+
+// Pieces whose union is the band along the outlines: one rectangle per edge and one triangle per
+// corner on the side where the offset edges part. Open outlines end flat at their ends. Every
+// piece winds positively, so a non-zero union merges them.
+ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, const BandReach& reach);
 
 }  // namespace standin
 

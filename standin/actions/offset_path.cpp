@@ -27,7 +27,11 @@ ClipperLib::Paths BevelOffsetArea(const ClipperLib::Paths& area, double offset) 
   for (const ClipperLib::Path& polygon : area) boundary.push_back({polygon, true});
   ClipperLib::Clipper clipper;
   clipper.AddPaths(area, ClipperLib::ptSubject, true);
-  clipper.AddPaths(BevelBand(boundary, std::abs(offset) * kGridPerPoint), ClipperLib::ptClip, true);
+  // The area's polygons keep it on their left, so the band grows it on their right and shrinks
+  // it on their left.
+  const double reach = std::abs(offset) * kGridPerPoint;
+  clipper.AddPaths(BevelBand(boundary, offset > 0 ? BandReach{0, reach} : BandReach{reach, 0}),
+                   ClipperLib::ptClip, true);
   ClipperLib::PolyTree tree;
   clipper.Execute(offset > 0 ? ClipperLib::ctUnion : ClipperLib::ctDifference, tree,
                   ClipperLib::pftNonZero, ClipperLib::pftNonZero);

@@ -124,14 +124,14 @@ ClipperLib::Paths Caps(const std::vector<Polyline>& pieces, int cap, double half
     }
   }
   if (cap == kRoundCap) discs.Execute(caps, half);
-  if (cap == kProjectingCap) caps = BevelBand(ends, half);
+  if (cap == kProjectingCap) caps = BevelBand(ends, {half, half});
   return caps;
 }
 
 ClipperLib::Paths BevelStroke(const std::vector<Polyline>& pieces, const AIStrokeStyle& stroke) {
   const double half = stroke.width / 2 * kGridPerPoint;
   ClipperLib::Clipper clipper;
-  clipper.AddPaths(BevelBand(pieces, half), ClipperLib::ptSubject, true);
+  clipper.AddPaths(BevelBand(pieces, {half, half}), ClipperLib::ptSubject, true);
   clipper.AddPaths(Caps(pieces, stroke.cap, half), ClipperLib::ptSubject, true);
   ClipperLib::PolyTree tree;
   clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
