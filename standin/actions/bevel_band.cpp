@@ -1,6 +1,7 @@
 #include "standin/actions/bevel_band.h"
 
 #include <cmath>
+#include <vector>
 
 namespace standin {
 namespace {
@@ -56,8 +57,13 @@ void AddBand(const Polyline& outline, const BandReach& reach, ClipperLib::Paths&
     const IntPoint& to = points[(i + 1) % count];
     lefts.push_back(NormalOffset(from, to, reach.left));
     rights.push_back(NormalOffset(from, to, -reach.right));
-    pieces.push_back(Positive(
-        {Plus(from, lefts[i]), Plus(to, lefts[i]), Plus(to, rights[i]), Plus(from, rights[i])}));
+    // One rectangle a side, so that every edge a corner's triangle shares with a rectangle is the
+    // whole of the rectangle's edge: the library does not always merge pieces that touch along
+    // part of an edge.
+    for (const IntPoint& side : {lefts[i], rights[i]}) {
+      if (side != IntPoint{})
+        pieces.push_back(Positive({from, to, Plus(to, side), Plus(from, side)}));
+    }
   }
   for (std::size_t corner = outline.closed ? 0 : 1; corner < edges; ++corner) {
     const std::size_t before = (corner + edges - 1) % edges;
@@ -77,6 +83,20 @@ ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, const BandRea
   ClipperLib::Paths pieces;
   for (const Polyline& outline : outlines) AddBand(outline, reach, pieces);
   return pieces;
+}
+
+ClipperLib::Paths WithoutSlivers(ClipperLib::Paths polygons) {
+  std::erase_if(polygons, [](const Path& polygon) {
+    double perimeter = 0;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+      const IntPoint& a = polygon[i];
+      const IntPoint& b = polygon[(i + 1) % polygon.size()];
+      perimeter += std::hypot(static_cast<double>(b.X - a.X), static_cast<double>(b.Y - a.Y));
+    }
+    // Twice the area over the perimeter: about the width of a thin polygon.
+    return 2 * std::abs(ClipperLib::Area(polygon)) < kFlatness * kGridPerPoint * perimeter;
+  });
+  return polygons;
 }
 
 }  // namespace standin

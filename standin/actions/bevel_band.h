@@ -21,6 +21,10 @@ struct BandReach {
 // piece winds positively, so a non-zero union merges them.
 ClipperLib::Paths BevelBand(const std::vector<Polyline>& outlines, const BandReach& reach);
 
+// The polygons of a clipping result without the slivers, narrower than the flatness, that rounding
+// leaves where many pieces meet.
+ClipperLib::Paths WithoutSlivers(ClipperLib::Paths polygons);
+
 }  // namespace standin
 
 #endif  // KERFWORKS_STANDIN_ACTIONS_BEVEL_BAND_H

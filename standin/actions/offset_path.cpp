@@ -35,7 +35,7 @@ ClipperLib::Paths BevelOffsetArea(const ClipperLib::Paths& area, double offset) 
   ClipperLib::PolyTree tree;
   clipper.Execute(offset > 0 ? ClipperLib::ctUnion : ClipperLib::ctDifference, tree,
                   ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-  return AllPolygons(tree);
+  return WithoutSlivers(AllPolygons(tree));
 }
 
 }  // namespace

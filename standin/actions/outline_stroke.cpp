@@ -71,8 +71,9 @@ std::vector<Polyline> StrokedPieces(const std::vector<Polyline>& outlines,
   if (dash.length <= 0) return outlines;
   std::vector<Polyline> pieces;
   for (const Polyline& outline : outlines) {
-    for (ClipperLib::Path& piece : Dashes(outline, dash))
+    for (ClipperLib::Path& piece : Dashes(outline, dash)) {
       pieces.push_back({std::move(piece), false});
+    }
   }
   return pieces;
 }
@@ -135,7 +136,7 @@ ClipperLib::Paths BevelStroke(const std::vector<Polyline>& pieces, const AIStrok
   clipper.AddPaths(Caps(pieces, stroke.cap, half), ClipperLib::ptSubject, true);
   ClipperLib::PolyTree tree;
   clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-  return AllPolygons(tree);
+  return WithoutSlivers(AllPolygons(tree));
 }
 
 }  // namespace

@@ -269,6 +269,24 @@ INSTANTIATE_TEST_SUITE_P(
         StrokeCase{"BevelJoinReversal", {{0, 0}, {100, 0}, {50, 0}}, 0, 2, 1000, {0, -5, 100, 5}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
+// Many short edges turning a little each: every bevel must merge into one outline, leaving no
+// slivers where the pieces meet.
+TEST_F(HostActionsTest, BevelledCurveOutlinesIntoOnePolygon) {
+  std::vector<AIPathSegment> curve(2);
+  curve[0].p = curve[0].in = {30, 80};
+  curve[0].out = {80, 120};
+  curve[1].p = curve[1].out = {180, 70};
+  curve[1].in = {120, 0};
+  AIPathStyle style = standin::DefaultPathStyle();
+  style.stroke.width = 12;
+  style.stroke.join = standin::kStrokeBevelJoin;
+  doc_.Path("curve", curve, false).Style(style).Selected();
+  ASSERT_EQ(Play("ai_plugin_outline"), kNoErr);
+  const auto shapes = TopLevel();
+  ASSERT_EQ(shapes.size(), 1u);
+  EXPECT_EQ(shapes[0].polygons.size(), 1u);
+}
+
 TEST_F(HostActionsTest, DashedStrokeGivesOneOutlinePerDash) {
   AIPathStyle style = standin::DefaultPathStyle();
   style.stroke.width = 2;
