@@ -1,7 +1,9 @@
 #include "standin/actions/offset_path.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "standin/actions/bevel_band.h"
 #include "standin/actions/shapes_in_document.h"
 #include "standin/core/host.h"
 
@@ -19,24 +21,31 @@ OffsetSettings Preset(const ActionPlay& play) {
   return settings;
 }
 
-ClipperLib::JoinType JoinOf(OffsetJoin join) {
-  switch (join) {
-    case OffsetJoin::kRound:
-      return ClipperLib::jtRound;
-    // The library has no bevel; its square join cuts the corner off at the offset distance.
-    case OffsetJoin::kBevel:
-      return ClipperLib::jtSquare;
-    case OffsetJoin::kMiter:
-      break;
-  }
-  return ClipperLib::jtMiter;
+// The area grown by the band along its boundary, or shrunk by it when the offset is negative.
+ClipperLib::Paths BevelOffsetArea(const ClipperLib::Paths& area, double offset) {
+  std::vector<Polyline> boundary;
+  for (const ClipperLib::Path& polygon : area) boundary.push_back({polygon, true});
+  ClipperLib::Clipper clipper;
+  clipper.AddPaths(area, ClipperLib::ptSubject, true);
+  // The area's polygons keep it on their left, so the band grows it on their right and shrinks
+  // it on their left.
+  const double reach = std::abs(offset) * kGridPerPoint;
+  clipper.AddPaths(BevelBand(boundary, offset > 0 ? BandReach{0, reach} : BandReach{reach, 0}),
+                   ClipperLib::ptClip, true);
+  ClipperLib::PolyTree tree;
+  clipper.Execute(offset > 0 ? ClipperLib::ctUnion : ClipperLib::ctDifference, tree,
+                  ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  return WithoutSlivers(AllPolygons(tree));
 }
 
 }  // namespace
 
 ClipperLib::Paths OffsetArea(const ClipperLib::Paths& area, const OffsetSettings& settings) {
+  if (settings.join == OffsetJoin::kBevel) return BevelOffsetArea(area, settings.offset);
   ClipperLib::ClipperOffset offset(settings.miterLimit, kFlatness * kGridPerPoint);
-  offset.AddPaths(area, JoinOf(settings.join), ClipperLib::etClosedPolygon);
+  offset.AddPaths(area,
+                  settings.join == OffsetJoin::kRound ? ClipperLib::jtRound : ClipperLib::jtMiter,
+                  ClipperLib::etClosedPolygon);
   ClipperLib::PolyTree tree;
   offset.Execute(tree, settings.offset * kGridPerPoint);
   return AllPolygons(tree);

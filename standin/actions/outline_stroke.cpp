@@ -1,25 +1,16 @@
 #include "standin/actions/outline_stroke.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
+#include "standin/actions/bevel_band.h"
 #include "standin/actions/shapes_in_document.h"
 #include "standin/core/host.h"
 
 namespace standin {
 namespace {
-
-ClipperLib::JoinType JoinOf(const AIStrokeStyle& stroke) {
-  switch (stroke.join) {
-    case kStrokeRoundJoin:
-      return ClipperLib::jtRound;
-    // The library has no bevel; its square join cuts the corner off at the stroke's edge.
-    case kStrokeBevelJoin:
-      return ClipperLib::jtSquare;
-    default:
-      return ClipperLib::jtMiter;
-  }
-}
 
 ClipperLib::EndType OpenEndOf(const AIStrokeStyle& stroke) {
   switch (stroke.cap) {
@@ -74,25 +65,86 @@ std::vector<ClipperLib::Path> Dashes(const Polyline& outline, const AIDashStyle&
   return pieces;
 }
 
-}  // namespace
+// What is outlined: each dash on its own, or else the outlines whole.
+std::vector<Polyline> StrokedPieces(const std::vector<Polyline>& outlines,
+                                    const AIDashStyle& dash) {
+  if (dash.length <= 0) return outlines;
+  std::vector<Polyline> pieces;
+  for (const Polyline& outline : outlines) {
+    for (ClipperLib::Path& piece : Dashes(outline, dash)) {
+      pieces.push_back({std::move(piece), false});
+    }
+  }
+  return pieces;
+}
 
-ClipperLib::Paths StrokeArea(const std::vector<Polyline>& outlines, const AIStrokeStyle& stroke) {
+ClipperLib::Paths LibraryStroke(const std::vector<Polyline>& pieces, const AIStrokeStyle& stroke) {
   ClipperLib::ClipperOffset offset(std::max<double>(stroke.miterLimit, 1),
                                    kFlatness * kGridPerPoint);
-  const ClipperLib::JoinType join = JoinOf(stroke);
-  for (const Polyline& outline : outlines) {
-    if (stroke.dash.length > 0) {
-      for (const ClipperLib::Path& piece : Dashes(outline, stroke.dash)) {
-        offset.AddPath(piece, join, OpenEndOf(stroke));
-      }
-    } else {
-      offset.AddPath(outline.points, join,
-                     outline.closed ? ClipperLib::etClosedLine : OpenEndOf(stroke));
-    }
+  const ClipperLib::JoinType join =
+      stroke.join == kStrokeRoundJoin ? ClipperLib::jtRound : ClipperLib::jtMiter;
+  for (const Polyline& piece : pieces) {
+    offset.AddPath(piece.points, join, piece.closed ? ClipperLib::etClosedLine : OpenEndOf(stroke));
   }
   ClipperLib::PolyTree tree;
   offset.Execute(tree, stroke.width / 2 * kGridPerPoint);
   return AllPolygons(tree);
+}
+
+// The point `half` beyond an end of an open piece, along the edge that reaches the end.
+ClipperLib::IntPoint Beyond(const ClipperLib::Path& points, bool atBack, double half) {
+  const std::size_t count = points.size();
+  const auto fromEnd = [&](std::size_t i) { return atBack ? points[count - 1 - i] : points[i]; };
+  const ClipperLib::IntPoint end = fromEnd(0);
+  // A lone point's caps sit either side of it.
+  double dx = atBack ? 1 : -1, dy = 0;
+  for (std::size_t i = 1; i < count; ++i) {
+    if (fromEnd(i) != end) {
+      dx = static_cast<double>(end.X - fromEnd(i).X);
+      dy = static_cast<double>(end.Y - fromEnd(i).Y);
+      break;
+    }
+  }
+  const double scale = half / std::hypot(dx, dy);
+  return {end.X + static_cast<ClipperLib::cInt>(std::llround(dx * scale)),
+          end.Y + static_cast<ClipperLib::cInt>(std::llround(dy * scale))};
+}
+
+// Round caps are discs about the ends, which the library rounds from lone points; square caps
+// are the band of each end edge carried on by `half`.
+ClipperLib::Paths Caps(const std::vector<Polyline>& pieces, int cap, double half) {
+  ClipperLib::Paths caps;
+  ClipperLib::ClipperOffset discs(2, kFlatness * kGridPerPoint);
+  std::vector<Polyline> ends;
+  for (const Polyline& piece : pieces) {
+    if (piece.closed || piece.points.empty()) continue;
+    for (const bool atBack : {false, true}) {
+      const ClipperLib::IntPoint end = atBack ? piece.points.back() : piece.points.front();
+      if (cap == kRoundCap) discs.AddPath({end}, ClipperLib::jtRound, ClipperLib::etOpenRound);
+      if (cap == kProjectingCap) ends.push_back({{end, Beyond(piece.points, atBack, half)}, false});
+    }
+  }
+  if (cap == kRoundCap) discs.Execute(caps, half);
+  if (cap == kProjectingCap) caps = BevelBand(ends, {half, half});
+  return caps;
+}
+
+ClipperLib::Paths BevelStroke(const std::vector<Polyline>& pieces, const AIStrokeStyle& stroke) {
+  const double half = stroke.width / 2 * kGridPerPoint;
+  ClipperLib::Clipper clipper;
+  clipper.AddPaths(BevelBand(pieces, {half, half}), ClipperLib::ptSubject, true);
+  clipper.AddPaths(Caps(pieces, stroke.cap, half), ClipperLib::ptSubject, true);
+  ClipperLib::PolyTree tree;
+  clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  return WithoutSlivers(AllPolygons(tree));
+}
+
+}  // namespace
+
+ClipperLib::Paths StrokeArea(const std::vector<Polyline>& outlines, const AIStrokeStyle& stroke) {
+  const std::vector<Polyline> pieces = StrokedPieces(outlines, stroke.dash);
+  return stroke.join == kStrokeBevelJoin ? BevelStroke(pieces, stroke)
+                                         : LibraryStroke(pieces, stroke);
 }
 
 AIErr OutlineStrokeAction::Play(ActionPlay& play, Host& host) const {

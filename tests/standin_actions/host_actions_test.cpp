@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "hostapi/suites.h"
+#include "standin/actions/offset_path.h"
 #include "standin/actions/polygons.h"
 #include "standin/core/host.h"
 #include "standin/model/dialog_system.h"
@@ -74,14 +75,30 @@ class HostActionsTest : public kwtest::ActionSuiteTest {
     for (const auto& polygon : polygons) area += ClipperLib::Area(polygon);
     return area / (standin::kGridPerPoint * standin::kGridPerPoint);
   }
+  // Left, bottom, right, top, in points.
+  static std::vector<double> Box(const ClipperLib::Paths& polygons) {
+    std::vector<double> box = {1e9, 1e9, -1e9, -1e9};
+    for (const auto& polygon : polygons) {
+      for (const auto& point : polygon) {
+        const double x = standin::FromGrid(point.X), y = standin::FromGrid(point.Y);
+        box[0] = std::min(box[0], x), box[1] = std::min(box[1], y);
+        box[2] = std::max(box[2], x), box[3] = std::max(box[3], y);
+      }
+    }
+    return box;
+  }
 
   DocumentBuilder doc_{host_.Documents()};
   DocumentView view_{host_.Documents()};
 };
 
-TEST_F(HostActionsTest, OffsetCircleLiesOnTheLargerCircleEverywhere) {
+class OffsetCircle : public HostActionsTest,
+                     public ::testing::WithParamInterface<standin::OffsetJoin> {};
+
+TEST_P(OffsetCircle, LiesOnTheLargerCircleEverywhere) {
   doc_.Circle("disc", 100, 100, 40).Selected();
-  host_.Dialogs().QueueModalScript(ModalScript().Press(1));
+  host_.Dialogs().QueueModalScript(
+      ModalScript().Pick(standin::kJoinsPopup, standin::JoinEntry(GetParam())).Press(1));
   ASSERT_EQ(Play("ai_plugin_offset"), kNoErr);
   const auto shapes = TopLevel();
   ASSERT_EQ(shapes.size(), 2u);
@@ -100,12 +117,76 @@ TEST_F(HostActionsTest, OffsetCircleLiesOnTheLargerCircleEverywhere) {
   }
 }
 
+// The flattened circle's many slight turns, each joined on its own.
+INSTANTIATE_TEST_SUITE_P(Joins, OffsetCircle,
+                         ::testing::Values(standin::OffsetJoin::kMiter, standin::OffsetJoin::kRound,
+                                           standin::OffsetJoin::kBevel),
+                         [](const auto& join) {
+                           return std::string(standin::JoinName(join.param));
+                         });
+
+struct OffsetCase {
+  const char* name;
+  const char* shape;
+  double offset;
+  standin::OffsetJoin join;
+  double area;
+  std::vector<double> box;  // left, bottom, right, top
+};
+
+class OffsetShape : public HostActionsTest, public ::testing::WithParamInterface<OffsetCase> {
+ protected:
+  void SetUp() override {
+    HostActionsTest::SetUp();
+    doc_.Rectangle("square", 0, 0, 100, 100);
+    doc_.Polyline("ell", {{0, 0}, {100, 0}, {100, 40}, {40, 40}, {40, 100}, {0, 100}}).Closed();
+    doc_.BeginCompoundPath("frame");
+    doc_.Rectangle("frame outside", 0, 0, 100, 100);
+    doc_.Rectangle("frame hole", 30, 30, 40, 40);
+    doc_.End();
+  }
+};
+
+TEST_P(OffsetShape, HasTheAreaAndBoxOfItsJoins) {
+  const ClipperLib::Paths area = standin::FilledArea(
+      standin::FlattenArt(host_.Documents(), view_.Find(GetParam().shape)), true);
+  const ClipperLib::Paths offset =
+      standin::OffsetArea(area, {GetParam().offset, GetParam().join, 4});
+  ASSERT_EQ(offset.size(), area.size()) << "no slivers, no hole lost";
+  EXPECT_NEAR(Area(offset), GetParam().area, 1e-3);
+  const std::vector<double> box = Box(offset);
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(box[i], GetParam().box[i], 1e-3) << i;
+}
+
+// A square of side s grown by d: s² + 4sd plus d² per corner mitred, half that bevelled. The L's
+// corners that turn away from the offset stay sharp; the others are mitred out to a d x d square,
+// of which a bevel leaves half.
+constexpr auto kMiter = standin::OffsetJoin::kMiter, kBevel = standin::OffsetJoin::kBevel;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OffsetShape,
+    ::testing::Values(
+        OffsetCase{
+            "BevelSquare", "square", 10, kBevel, 100 * 100 + 4000 + 2 * 100, {-10, -10, 110, 110}},
+        OffsetCase{"MiterSquare", "square", 10, kMiter, 120 * 120, {-10, -10, 110, 110}},
+        OffsetCase{"BevelSquareShrunk", "square", -10, kBevel, 80 * 80, {10, 10, 90, 90}},
+        OffsetCase{
+            "BevelEllGrown", "ell", 5, kBevel, 110 * 110 - 3600 - 5 * 12.5, {-5, -5, 105, 105}},
+        OffsetCase{"BevelEllShrunk", "ell", -5, kBevel, 90 * 90 - 3600 + 12.5, {5, 5, 95, 95}},
+        OffsetCase{"MiterEllShrunk", "ell", -5, kMiter, 90 * 90 - 3600, {5, 5, 95, 95}},
+        // The hole's corners turn the other way round.
+        OffsetCase{
+            "BevelFrameGrown", "frame", 5, kBevel, 110 * 110 - 50 - 30 * 30, {-5, -5, 105, 105}},
+        OffsetCase{
+            "BevelFrameShrunk", "frame", -5, kBevel, 90 * 90 - 50 * 50 + 50, {5, 5, 95, 95}}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
 struct StrokeCase {
   const char* name;
   std::vector<AIRealPoint> line;
   int cap, join;
   double area;
   std::vector<double> box;  // left, bottom, right, top
+  double areaTolerance = 0.1;
 };
 
 class StrokeOutline : public HostActionsTest, public ::testing::WithParamInterface<StrokeCase> {};
@@ -124,13 +205,8 @@ TEST_P(StrokeOutline, BecomesTheFilledAreaOfTheStroke) {
   ASSERT_TRUE(view_.Exists("unselected"));
   const auto shapes = TopLevel();
   ASSERT_EQ(shapes.size(), 2u);
-  EXPECT_NEAR(Area(shapes[0].polygons), GetParam().area, 0.1);
-  double box[] = {1e9, 1e9, -1e9, -1e9};
-  for (const auto& point : shapes[0].polygons.at(0)) {
-    const double x = standin::FromGrid(point.X), y = standin::FromGrid(point.Y);
-    box[0] = std::min(box[0], x), box[1] = std::min(box[1], y);
-    box[2] = std::max(box[2], x), box[3] = std::max(box[3], y);
-  }
+  EXPECT_NEAR(Area(shapes[0].polygons), GetParam().area, GetParam().areaTolerance);
+  const std::vector<double> box = Box({shapes[0].polygons.at(0)});
   for (int i = 0; i < 4; ++i) EXPECT_NEAR(box[i], GetParam().box[i], 0.01) << i;
   const ArtObject& outline = view_.Art(view_.All().front());
   EXPECT_EQ(outline.style.fillPaint, 1);
@@ -151,8 +227,49 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    1975 + 25 * std::numbers::pi / 4,
                    {-5, -5, 100, 100}},
-        StrokeCase{"MiterJoin", {{0, 100}, {0, 0}, {100, 0}}, 0, 0, 2000, {-5, -5, 100, 100}}),
+        StrokeCase{"MiterJoin", {{0, 100}, {0, 0}, {100, 0}}, 0, 0, 2000, {-5, -5, 100, 100}},
+        // Bevel: half the mitred square, cut along its diagonal.
+        StrokeCase{"BevelJoin", {{0, 100}, {0, 0}, {100, 0}}, 0, 2, 1987.5, {-5, -5, 100, 100}},
+        StrokeCase{"BevelJoinRepeatedAndInLinePoints",
+                   {{0, 100}, {0, 60}, {0, 60}, {0, 30}, {0, 0}, {50, 0}, {100, 0}},
+                   0,
+                   2,
+                   1987.5,
+                   {-5, -5, 100, 100}},
+        StrokeCase{"BevelJoinSquareCaps",
+                   {{0, 100}, {0, 0}, {100, 0}},
+                   2,
+                   2,
+                   1987.5 + 2 * 50,
+                   {-5, -5, 105, 105}},
+        StrokeCase{"BevelJoinRoundCaps",
+                   {{0, 100}, {0, 0}, {100, 0}},
+                   1,
+                   2,
+                   1987.5 + 25 * std::numbers::pi,
+                   {-5, -5, 105, 105},
+                   0.3},
+        // Turning back on itself, a bevelled line ends flat where it turns.
+        StrokeCase{"BevelJoinReversal", {{0, 0}, {100, 0}, {50, 0}}, 0, 2, 1000, {0, -5, 100, 5}}),
     test_support::NameBy(&StrokeCase::name));
+
+// Many short edges turning a little each: every bevel must merge into one outline, leaving no
+// slivers where the pieces meet.
+TEST_F(HostActionsTest, BevelledCurveOutlinesIntoOnePolygon) {
+  std::vector<AIPathSegment> curve(2);
+  curve[0].p = curve[0].in = {30, 80};
+  curve[0].out = {80, 120};
+  curve[1].p = curve[1].out = {180, 70};
+  curve[1].in = {120, 0};
+  AIPathStyle style = standin::DefaultPathStyle();
+  style.stroke.width = 12;
+  style.stroke.join = standin::kStrokeBevelJoin;
+  doc_.Path("curve", curve, false).Style(style).Selected();
+  ASSERT_EQ(Play("ai_plugin_outline"), kNoErr);
+  const auto shapes = TopLevel();
+  ASSERT_EQ(shapes.size(), 1u);
+  EXPECT_EQ(shapes[0].polygons.size(), 1u);
+}
 
 TEST_F(HostActionsTest, DashedStrokeGivesOneOutlinePerDash) {
   AIPathStyle style = standin::DefaultPathStyle();
