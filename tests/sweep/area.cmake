@@ -9,5 +9,5 @@ kw_warnings(tests_sweep)
 if(KW_SANITIZE)
   set(sweep_environment KW_SWEEP_STRIDE=4)
 endif()
-gtest_discover_tests(tests_sweep DISCOVERY_TIMEOUT 60
+gtest_discover_tests(tests_sweep DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
                      PROPERTIES TIMEOUT 240 ENVIRONMENT "${sweep_environment}")
