@@ -1,6 +1,7 @@
 #include "standin/actions/bevel_band.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace standin {
@@ -44,6 +45,21 @@ double Turn(const IntPoint& a, const IntPoint& b, const IntPoint& c) {
          static_cast<double>(b.Y - a.Y) * static_cast<double>(c.X - b.X);
 }
 
+// Where the two offset edges meet, from the corner: the point whose distance from both edges'
+// lines is the reach. None when it lies farther than the limit allows.
+std::optional<IntPoint> MiterTip(const IntPoint& before, const IntPoint& after, double reach,
+                                 double limit) {
+  const double dot = static_cast<double>(before.X) * static_cast<double>(after.X) +
+                     static_cast<double>(before.Y) * static_cast<double>(after.Y);
+  const double denominator = reach * reach + dot;
+  if (denominator <= 0) return std::nullopt;
+  const double scale = reach * reach / denominator;
+  const double x = static_cast<double>(before.X + after.X) * scale;
+  const double y = static_cast<double>(before.Y + after.Y) * scale;
+  if (std::hypot(x, y) > limit * reach) return std::nullopt;
+  return IntPoint{static_cast<cInt>(std::llround(x)), static_cast<cInt>(std::llround(y))};
+}
+
 void AddBand(const Polyline& outline, const BandReach& reach, ClipperLib::Paths& pieces) {
   const Path points = Distinct(outline);
   const std::size_t count = points.size();
@@ -72,8 +88,15 @@ void AddBand(const Polyline& outline, const BandReach& reach, ClipperLib::Paths&
     // The offset edges part on the outside of the turn: the right side of a left turn. A straight
     // run or a full reversal leaves no gap between the rectangles.
     const std::vector<IntPoint>& outside = turn > 0 ? rights : lefts;
-    if (turn == 0 || (turn > 0 ? reach.right : reach.left) <= 0) continue;
-    pieces.push_back(Positive({at, Plus(at, outside[before]), Plus(at, outside[corner])}));
+    const double across = turn > 0 ? reach.right : reach.left;
+    if (turn == 0 || across <= 0) continue;
+    const IntPoint& from = outside[before];
+    const IntPoint& to = outside[corner];
+    if (const auto tip = MiterTip(from, to, across, reach.miterLimit)) {
+      pieces.push_back(Positive({at, Plus(at, from), Plus(at, *tip), Plus(at, to)}));
+    } else {
+      pieces.push_back(Positive({at, Plus(at, from), Plus(at, to)}));
+    }
   }
 }
 

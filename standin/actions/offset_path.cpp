@@ -22,7 +22,7 @@ OffsetSettings Preset(const ActionPlay& play) {
 }
 
 // The area grown by the band along its boundary, or shrunk by it when the offset is negative.
-ClipperLib::Paths BevelOffsetArea(const ClipperLib::Paths& area, double offset) {
+ClipperLib::Paths BandOffsetArea(const ClipperLib::Paths& area, double offset, double miterLimit) {
   std::vector<Polyline> boundary;
   for (const ClipperLib::Path& polygon : area) boundary.push_back({polygon, true});
   ClipperLib::Clipper clipper;
@@ -30,7 +30,8 @@ ClipperLib::Paths BevelOffsetArea(const ClipperLib::Paths& area, double offset) 
   // The area's polygons keep it on their left, so the band grows it on their right and shrinks
   // it on their left.
   const double reach = std::abs(offset) * kGridPerPoint;
-  clipper.AddPaths(BevelBand(boundary, offset > 0 ? BandReach{0, reach} : BandReach{reach, 0}),
+  clipper.AddPaths(BevelBand(boundary, offset > 0 ? BandReach{0, reach, miterLimit}
+                                                  : BandReach{reach, 0, miterLimit}),
                    ClipperLib::ptClip, true);
   ClipperLib::PolyTree tree;
   clipper.Execute(offset > 0 ? ClipperLib::ctUnion : ClipperLib::ctDifference, tree,
@@ -41,11 +42,12 @@ ClipperLib::Paths BevelOffsetArea(const ClipperLib::Paths& area, double offset) 
 }  // namespace
 
 ClipperLib::Paths OffsetArea(const ClipperLib::Paths& area, const OffsetSettings& settings) {
-  if (settings.join == OffsetJoin::kBevel) return BevelOffsetArea(area, settings.offset);
-  ClipperLib::ClipperOffset offset(settings.miterLimit, kFlatness * kGridPerPoint);
-  offset.AddPaths(area,
-                  settings.join == OffsetJoin::kRound ? ClipperLib::jtRound : ClipperLib::jtMiter,
-                  ClipperLib::etClosedPolygon);
+  if (settings.join != OffsetJoin::kRound) {
+    return BandOffsetArea(area, settings.offset,
+                          settings.join == OffsetJoin::kMiter ? settings.miterLimit : 0);
+  }
+  ClipperLib::ClipperOffset offset(2, kFlatness * kGridPerPoint);
+  offset.AddPaths(area, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
   ClipperLib::PolyTree tree;
   offset.Execute(tree, settings.offset * kGridPerPoint);
   return AllPolygons(tree);

@@ -78,13 +78,11 @@ std::vector<Polyline> StrokedPieces(const std::vector<Polyline>& outlines,
   return pieces;
 }
 
-ClipperLib::Paths LibraryStroke(const std::vector<Polyline>& pieces, const AIStrokeStyle& stroke) {
-  ClipperLib::ClipperOffset offset(std::max<double>(stroke.miterLimit, 1),
-                                   kFlatness * kGridPerPoint);
-  const ClipperLib::JoinType join =
-      stroke.join == kStrokeRoundJoin ? ClipperLib::jtRound : ClipperLib::jtMiter;
+ClipperLib::Paths RoundStroke(const std::vector<Polyline>& pieces, const AIStrokeStyle& stroke) {
+  ClipperLib::ClipperOffset offset(2, kFlatness * kGridPerPoint);
   for (const Polyline& piece : pieces) {
-    offset.AddPath(piece.points, join, piece.closed ? ClipperLib::etClosedLine : OpenEndOf(stroke));
+    offset.AddPath(piece.points, ClipperLib::jtRound,
+                   piece.closed ? ClipperLib::etClosedLine : OpenEndOf(stroke));
   }
   ClipperLib::PolyTree tree;
   offset.Execute(tree, stroke.width / 2 * kGridPerPoint);
@@ -129,10 +127,12 @@ ClipperLib::Paths Caps(const std::vector<Polyline>& pieces, int cap, double half
   return caps;
 }
 
-ClipperLib::Paths BevelStroke(const std::vector<Polyline>& pieces, const AIStrokeStyle& stroke) {
+ClipperLib::Paths BandStroke(const std::vector<Polyline>& pieces, const AIStrokeStyle& stroke) {
   const double half = stroke.width / 2 * kGridPerPoint;
+  const double miterLimit =
+      stroke.join == kStrokeMiterJoin ? std::max<double>(stroke.miterLimit, 1) : 0;
   ClipperLib::Clipper clipper;
-  clipper.AddPaths(BevelBand(pieces, {half, half}), ClipperLib::ptSubject, true);
+  clipper.AddPaths(BevelBand(pieces, {half, half, miterLimit}), ClipperLib::ptSubject, true);
   clipper.AddPaths(Caps(pieces, stroke.cap, half), ClipperLib::ptSubject, true);
   ClipperLib::PolyTree tree;
   clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
@@ -143,8 +143,7 @@ ClipperLib::Paths BevelStroke(const std::vector<Polyline>& pieces, const AIStrok
 
 ClipperLib::Paths StrokeArea(const std::vector<Polyline>& outlines, const AIStrokeStyle& stroke) {
   const std::vector<Polyline> pieces = StrokedPieces(outlines, stroke.dash);
-  return stroke.join == kStrokeBevelJoin ? BevelStroke(pieces, stroke)
-                                         : LibraryStroke(pieces, stroke);
+  return stroke.join == kStrokeRoundJoin ? RoundStroke(pieces, stroke) : BandStroke(pieces, stroke);
 }
 
 AIErr OutlineStrokeAction::Play(ActionPlay& play, Host& host) const {

@@ -132,6 +132,7 @@ struct OffsetCase {
   standin::OffsetJoin join;
   double area;
   std::vector<double> box;  // left, bottom, right, top
+  double miterLimit = 4;
 };
 
 class OffsetShape : public HostActionsTest, public ::testing::WithParamInterface<OffsetCase> {
@@ -151,7 +152,7 @@ TEST_P(OffsetShape, HasTheAreaAndBoxOfItsJoins) {
   const ClipperLib::Paths area = standin::FilledArea(
       standin::FlattenArt(host_.Documents(), view_.Find(GetParam().shape)), true);
   const ClipperLib::Paths offset =
-      standin::OffsetArea(area, {GetParam().offset, GetParam().join, 4});
+      standin::OffsetArea(area, {GetParam().offset, GetParam().join, GetParam().miterLimit});
   ASSERT_EQ(offset.size(), area.size()) << "no slivers, no hole lost";
   EXPECT_NEAR(Area(offset), GetParam().area, 1e-3);
   const std::vector<double> box = Box(offset);
@@ -168,6 +169,14 @@ INSTANTIATE_TEST_SUITE_P(
         OffsetCase{
             "BevelSquare", "square", 10, kBevel, 100 * 100 + 4000 + 2 * 100, {-10, -10, 110, 110}},
         OffsetCase{"MiterSquare", "square", 10, kMiter, 120 * 120, {-10, -10, 110, 110}},
+        // A right angle's miter reaches √2 times the offset: over a limit of 1.2 it is bevelled.
+        OffsetCase{"MiterSquareOverItsLimit",
+                   "square",
+                   10,
+                   kMiter,
+                   100 * 100 + 4000 + 2 * 100,
+                   {-10, -10, 110, 110},
+                   1.2},
         OffsetCase{"BevelSquareShrunk", "square", -10, kBevel, 80 * 80, {10, 10, 90, 90}},
         OffsetCase{
             "BevelEllGrown", "ell", 5, kBevel, 110 * 110 - 3600 - 5 * 12.5, {-5, -5, 105, 105}},
@@ -187,6 +196,7 @@ struct StrokeCase {
   double area;
   std::vector<double> box;  // left, bottom, right, top
   double areaTolerance = 0.1;
+  double miterLimit = 4;
 };
 
 class StrokeOutline : public HostActionsTest, public ::testing::WithParamInterface<StrokeCase> {};
@@ -197,6 +207,7 @@ TEST_P(StrokeOutline, BecomesTheFilledAreaOfTheStroke) {
   style.stroke.width = 10;
   style.stroke.cap = GetParam().cap;
   style.stroke.join = GetParam().join;
+  style.stroke.miterLimit = GetParam().miterLimit;
   style.stroke.color.c.f.magenta = 1;
   doc_.Polyline("line", GetParam().line).Style(style).Selected();
   doc_.Rectangle("unselected", 300, 300, 10, 10);
@@ -228,6 +239,15 @@ INSTANTIATE_TEST_SUITE_P(
                    1975 + 25 * std::numbers::pi / 4,
                    {-5, -5, 100, 100}},
         StrokeCase{"MiterJoin", {{0, 100}, {0, 0}, {100, 0}}, 0, 0, 2000, {-5, -5, 100, 100}},
+        // Over its limit a miter is bevelled, as SVG draws it.
+        StrokeCase{"MiterJoinOverItsLimit",
+                   {{0, 100}, {0, 0}, {100, 0}},
+                   0,
+                   0,
+                   1987.5,
+                   {-5, -5, 100, 100},
+                   0.1,
+                   1.2},
         // Bevel: half the mitred square, cut along its diagonal.
         StrokeCase{"BevelJoin", {{0, 100}, {0, 0}, {100, 0}}, 0, 2, 1987.5, {-5, -5, 100, 100}},
         StrokeCase{"BevelJoinRepeatedAndInLinePoints",
