@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "hostapi/messages.h"
+#include "resources/palette_items.h"
 #include "standin/model/dialog_system.h"
 #include "standin/model/dialog_user.h"
 #include "standin/model/menus.h"
@@ -23,14 +24,6 @@ using standin::ModalScript;
 
 constexpr char kPaletteName[] = "KerfworksPluginDialog";
 constexpr char kMenuItemName[] = "Kerfworks Plugin Menu Item";
-constexpr int kOutputButton = 16;
-constexpr int kCropMarksButton = 21;
-constexpr int kMarkButton = 22;
-constexpr int kOutputModePopup = 23;
-constexpr int kPreviewItem = 25;
-constexpr int kFlyoutCropMarks = 0;
-constexpr int kFlyoutHelp = 2;
-constexpr int kFlyoutAbout = 3;
 constexpr int kHorzDistanceField = 32;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
@@ -82,7 +75,8 @@ std::vector<Session> MakeSessions() {
       {"picture-buttons",
        [](Host& host) {
          OnPalette(host, [](DialogUser& user, ADMDialogRef palette) {
-           for (int button : {17, 18, 19, 20, kCropMarksButton, kMarkButton}) {
+           for (int button : {kOutlineTextButton, kOutlineStrokeButton, kMergePathsButton,
+                              kOffsetPathButton, kCropMarksButton, kMarkPathsButton}) {
              user.Press(palette, button);
            }
          });
