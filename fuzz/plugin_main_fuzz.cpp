@@ -4,8 +4,6 @@
 // answer without a crash or a sanitizer report, and once shut down hold no suite and no block.
 #include <dlfcn.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -165,6 +163,8 @@ void PinModule() {
 class Session {
  public:
   explicit Session(FuzzInput& input) : input_(input), user_(host_) {
+    // A failed call answers as the host would: what the plug-in gives back is never refused.
+    host_.Gate().AnswerAsHost(true);
     standin::DocumentBuilder doc(host_.Documents());
     doc.Page(595.2756f, 841.8898f);
     doc.Rectangle("box", 200, 300, 100, 100).Filled().Stroked().Selected();
@@ -246,7 +246,7 @@ class Session {
         QueueModalScript();
         break;
       case Step::kFailCall:
-        FailCall(1 + input_.Below(64), input_.Pick(kFailureCodes), input_.Bit());
+        host_.Gate().FailCall(1 + input_.Below(64), input_.Pick(kFailureCodes), input_.Bit());
         break;
       case Step::kCount:
         break;
@@ -315,39 +315,15 @@ class Session {
     host_.Dialogs().QueueModalScript(script);
   }
 
-  void FailCall(int k, ASErr code, bool onward) {
-    NoteRefusedReleases();
-    failFrom_ = host_.Gate().Count() + static_cast<std::uint64_t>(k);
-    failOnward_ = onward;
-    host_.Gate().FailCall(static_cast<std::uint64_t>(k), code, onward);
-  }
-
-  // A host never refuses to take back what it gave: a release, free or dispose it was made to
-  // fail leaves that with the plug-in through no fault of the plug-in's.
-  void NoteRefusedReleases() {
-    const std::vector<std::string>& log = host_.Gate().Log();
-    const std::uint64_t last =
-        failOnward_ ? log.size() : std::min<std::uint64_t>(failFrom_, log.size());
-    for (std::uint64_t call = failFrom_; call != 0 && call <= last; ++call) {
-      const std::string& name = log[call - 1];
-      for (const char* verb : {"Release", "Free", "Dispose", "Destroy", "Delete", "Remove"}) {
-        if (name.find(verb, name.find("::")) != std::string::npos) refusedRelease_ = true;
-      }
-    }
-    failFrom_ = 0;
-  }
-
   // The host's own end of a session: a plug-in still started is shut down, an unloaded one
   // reloaded first; then it may hold nothing of the host's, started or not.
   void End() {
-    NoteRefusedReleases();
     host_.Gate().ClearFailure();
     if (host_.Globals() != nullptr) {
       if (unloaded_) host_.Reload();
       host_.NotifyType(kAIApplicationShutdownNotifier);
       host_.Shutdown();
     }
-    if (refusedRelease_) return;
     std::vector<std::string> held = host_.Suites().Held();
     for (const std::string& block : host_.Blocks().Describe()) held.push_back(block);
     if (held.empty()) return;
@@ -359,10 +335,6 @@ class Session {
   standin::Host host_;
   standin::DialogUser user_;
   bool unloaded_ = false;
-  // The calls from failFrom_ (1-based; 0: none) fail, the one call or, with failOnward_, all on.
-  std::uint64_t failFrom_ = 0;
-  bool failOnward_ = false;
-  bool refusedRelease_ = false;
 };
 
 }  // namespace
