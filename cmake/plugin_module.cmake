@@ -35,6 +35,12 @@ if(WIN32)
   target_sources(KerfworksPlugin PRIVATE ${KW_RESOURCE_OBJECT})
 else()
   target_link_libraries(KerfworksPlugin PRIVATE ${CMAKE_DL_LIBS})
+  # Hidden visibility alone leaves out what the standard library declares visible: clang's
+  # optimised build exported an instance of std::operator+.
+  target_link_options(KerfworksPlugin PRIVATE
+                      -Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/plugin_module.map)
+  set_property(TARGET KerfworksPlugin APPEND PROPERTY LINK_DEPENDS
+               ${CMAKE_SOURCE_DIR}/cmake/plugin_module.map)
   # A fuzzing build's module takes its sanitizer and coverage runtime from the fuzzer program.
   if(NOT KW_FUZZ)
     target_link_options(KerfworksPlugin PRIVATE -Wl,--no-undefined)

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -28,8 +29,9 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 
 class ScratchFolder {
  public:
-  // A new folder /tmp/<prefix>-XXXXXX for the registry roots "user" and "machine", and TMPDIR
-  // set to the folder itself or to its subfolder `temporary`.
+  // A new folder <prefix>-XXXXXX in the system's temporary folder for the registry roots "user"
+  // and "machine", and the temporary folder (TMPDIR, and TMP for Windows) set to the folder itself
+  // or to its subfolder `temporary`.
   explicit ScratchFolder(const std::string& prefix, const std::string& temporary = "")
       : path_(MakeFolder(prefix)) {
     const std::filesystem::path temporaryFolder = temporary.empty() ? path_ : path_ / temporary;
@@ -37,6 +39,7 @@ class ScratchFolder {
     Set("KW_REGISTRY_USER", (path_ / "user").string());
     Set("KW_REGISTRY_MACHINE", (path_ / "machine").string());
     Set("TMPDIR", temporaryFolder.string());
+    Set("TMP", temporaryFolder.string());
   }
   ~ScratchFolder() {
     while (!variables_.empty()) variables_.pop_back();  // the last set is put back first
@@ -79,9 +82,19 @@ class ScratchFolder {
 
  private:
   static std::filesystem::path MakeFolder(const std::string& prefix) {
+#ifdef _WIN32
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      const std::filesystem::path folder =
+          std::filesystem::temp_directory_path() / (prefix + "-" + std::to_string(random()));
+      if (std::filesystem::create_directory(folder)) return folder;
+    }
+    throw std::runtime_error("no scratch folder");
+#else
     std::string pattern = "/tmp/" + prefix + "-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
     return pattern;
+#endif
   }
 
   std::filesystem::path path_;

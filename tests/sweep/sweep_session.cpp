@@ -14,6 +14,10 @@
 #include "standin/scenario/document_builder.h"
 #include "tools/receiver/cut_file_reader.h"
 
+#ifdef _WIN32
+#include "windows/windows_helpers.h"
+#endif
+
 namespace sweep {
 namespace {
 
@@ -169,8 +173,20 @@ const Session& SessionNamed(const std::string& name) {
 Sweeper::Sweeper() : folder_("kw-sweep", "temporary") {
   folder_.Set("KW_SHELL_LOG", (folder_.Path() / "shell.log").string());
   folder_.Set("KW_ACTIVITY_LOG", (folder_.Path() / "activity.log").string());
-  // The cutting application is started and gone at once; the sweep reads the cut file itself.
-  folder_.RegisterCuttingApplication("/bin/true");
+#ifdef _WIN32
+  if (!wintest::SetApplicationPath(wintest::Hive::kCurrentUser,
+                                   wintest::WindowsPath(KW_SWEEP_APPLICATION))) {
+    throw std::runtime_error("cannot register the cutting application");
+  }
+#else
+  folder_.RegisterCuttingApplication(KW_SWEEP_APPLICATION);
+#endif
+}
+
+Sweeper::~Sweeper() {
+#ifdef _WIN32
+  wintest::RemoveApplicationKey(wintest::Hive::kCurrentUser);
+#endif
 }
 
 void Sweeper::Clear() {
@@ -212,11 +228,14 @@ RunResult Sweeper::Run(const Session& session, std::optional<HostCallFailure> ho
   result.shellOpened = !Lines(folder_.Path() / "shell.log").empty();
   for (const std::string& line : Lines(folder_.Path() / "activity.log")) {
     if (line.rfind("start ", 0) != 0) continue;
+    bool found = false;
     for (const auto& entry : fs::directory_iterator(folder_.Path() / "temporary")) {
-      if (line.find(entry.path().string()) == std::string::npos) continue;
+      // By name only: Windows may give the application the folder's short (8.3) form.
+      if (line.find(entry.path().filename().string()) == std::string::npos) continue;
       result.cutFileStarted = test_support::ReadFile(entry.path());
+      found = true;
     }
-    if (result.cutFileStarted.empty()) {
+    if (!found) {
       result.faults.push_back("started the cutting application on no cut file: " + line);
     } else if (!std::holds_alternative<receiver::CutFile>(
                    receiver::ParseCutFile(result.cutFileStarted))) {

@@ -41,7 +41,11 @@ struct RunResult {
 
 class Sweeper {
  public:
+  // Registers a cutting application that exits at once, until the sweeper goes.
   Sweeper();
+  ~Sweeper();
+  Sweeper(const Sweeper&) = delete;
+  Sweeper& operator=(const Sweeper&) = delete;
   // A run with the host call failure (if any), and with the system operation `failing` (a name
   // the platform seam knows) failing.
   RunResult Run(const Session& session, std::optional<HostCallFailure> hostFailure,

@@ -89,7 +89,7 @@ class SystemCallSweep : public ::testing::TestWithParam<std::string> {};
 TEST_P(SystemCallSweep, EveryOperationFailed) {
   static const char* const kOperations[] = {"regopen",  "regquery", "regclose", "temppath",
                                             "tempfile", "create",   "write",    "close",
-                                            "start",    "shell",    "module"};
+                                            "start",    "shell",    "module",   "shortpath"};
   const Session& session = SessionNamed(GetParam());
   Sweeper sweeper;
   CleanRun(sweeper, session);

@@ -1,6 +1,8 @@
 # The Windows programs: the real platform calls and the real DLL, run under Wine.
 kw_test_area(windows kw_standin kw_plugin_objects)
 kw_test_uses_receiver(windows)
+# It sets the registry, as the system-call sweep does.
+set_tests_properties(tests_windows PROPERTIES RESOURCE_LOCK registry)
 
 # The module as the drawing application meets it, read back from the PE file. The check must also
 # be able to fail: a program that is no plug-in is refused.
