@@ -49,7 +49,8 @@ void CutCommandOnAMillionSegments(benchmark::State& state) {
     standin::Host host(options);
     standin::DocumentBuilder document(host.Documents());
     document.Page(612, 792);
-    for (int i = 0; i < kPaths; ++i) document.Path("p" + std::to_string(i), Wave(i), i % 2 == 0);
+    for (int i = 0; i < kPaths; ++i)
+      document.Path(std::string("p").append(std::to_string(i)), Wave(i), i % 2 == 0);
 
     SuiteSet* suites = nullptr;
     host.AsHostCall([&] {

@@ -153,7 +153,8 @@ std::optional<OffsetSettings> AskOffset(DialogSystem& dialogs, const OffsetSetti
       }
       ++run.stepsRun;
       if (!Apply(step, settings, confirmed, error)) {
-        dialogs.RecordScriptError("\"" + step.Describe() + "\" in \"" + run.name + "\": " + error);
+        dialogs.RecordScriptError(std::string("\"").append(step.Describe()) + "\" in \"" +
+                                  run.name + "\": " + error);
       }
     }
     if (!confirmed) {

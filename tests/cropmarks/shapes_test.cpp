@@ -229,7 +229,7 @@ TEST_F(ShapesTest, PrintedFiguresOfTypeMB2) {
     EXPECT_EQ(Printed(marks[i].segments[0].p.v), centres[i][1]);
   }
   const auto printed = [](const AIPathSegment& s) {
-    return "(" + Printed(s.p.h) + ", " + Printed(s.p.v) + ")";
+    return std::string("(").append(Printed(s.p.h)) + ", " + Printed(s.p.v) + ")";
   };
   const std::vector<AIPathSegment>& lowerLeft = marks[4].segments;
   ASSERT_EQ(lowerLeft.size(), 3u);

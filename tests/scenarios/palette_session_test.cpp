@@ -31,7 +31,7 @@ bool Equal(const ASRect& a, const ASRect& b) {
 }
 
 std::string Describe(const ASRect& r) {
-  return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+  return std::string("{").append(std::to_string(r.left)) + ", " + std::to_string(r.top) + ", " +
          std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
 }
 

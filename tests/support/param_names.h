@@ -32,7 +32,7 @@ inline std::string CaseName(std::string_view text) {
     if (name.size() >= kLongest) break;
   }
   if (name.empty()) return "empty";
-  if (std::isdigit(static_cast<unsigned char>(name[0])) != 0) name.insert(0, "_");
+  if (std::isdigit(static_cast<unsigned char>(name[0])) != 0) name = '_' + name;
   return name;
 }
 

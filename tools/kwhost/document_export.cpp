@@ -152,7 +152,8 @@ class Exporter {
           std::string data;
           for (AIArtHandle child : art.children) {
             const standin::ArtObject& part = *model_.FindArt(child);
-            data += (data.empty() ? "" : " ") + Data(part);
+            if (!data.empty()) data += ' ';
+            data += Data(part);
           }
           const Outline outline{data, PaintOf(model_.FindArt(art.children.front())->style)};
           return Element(parent, "path", art, ancestorHidden, &outline);

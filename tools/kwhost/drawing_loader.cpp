@@ -138,7 +138,8 @@ void DocumentLoader::AddItem(svg::Item& item) {
 
 std::string DocumentLoader::NameFor(const svg::Item& item) {
   if (!item.id.empty() && !loaded_.byId.contains(item.id)) return item.id;
-  return kUnnamedPrefix + std::to_string(++unnamed_);
+  std::string name = kUnnamedPrefix;
+  return name += std::to_string(++unnamed_);
 }
 
 void DocumentLoader::Record(const svg::Item& item, standin::ArtBuilder art) {

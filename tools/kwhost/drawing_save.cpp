@@ -82,7 +82,10 @@ void SetAttribute(pugi::xml_node element, const char* name, const std::string& v
 
 std::string Matrix(const Geom::Affine& m) {
   std::string text = "matrix(";
-  for (int i = 0; i < 6; ++i) text += (i ? " " : "") + FormatReal(static_cast<AIReal>(m[i]));
+  for (int i = 0; i < 6; ++i) {
+    if (i > 0) text += ' ';
+    text += FormatReal(static_cast<AIReal>(m[i]));
+  }
   return text + ")";
 }
 
@@ -526,8 +529,9 @@ void WriteFileWhole(const std::string& path, const std::string& text) {
     throw ExportError("cannot write \"" + path + "\": " + reason);
   };
   const std::filesystem::path target(path);
-  std::string temporary =
-      (target.parent_path() / ("." + target.filename().string() + ".kwhost-XXXXXX")).string();
+  std::string temporary = (target.parent_path() /
+                           (std::string(".").append(target.filename().string()) + ".kwhost-XXXXXX"))
+                              .string();
   const int fd = mkstemp(temporary.data());
   if (fd < 0) fail(std::strerror(errno));
   std::size_t written = 0;

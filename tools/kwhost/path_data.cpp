@@ -49,7 +49,8 @@ std::optional<std::string> PathData(const std::vector<AIPathSegment>& segments, 
     if (!Finite(segment.p) || !Finite(segment.in) || !Finite(segment.out)) return std::nullopt;
   }
   if (segments.empty()) return std::string();
-  std::string data = "M" + Pair(segments.front().p);
+  std::string data = "M";
+  data += Pair(segments.front().p);
   for (std::size_t i = 1; i < segments.size(); ++i) data += Piece(segments[i - 1], segments[i]);
   if (closed) {
     const AIPathSegment& last = segments.back();
