@@ -14,6 +14,7 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_target.h"
 #include "hostapi/messages.h"
+#include "resources/palette_items.h"
 #include "standin/core/environment.h"
 #include "standin/core/host.h"
 #include "standin/model/dialog_user.h"
@@ -24,8 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace hostapi;
-
-constexpr char kPaletteName[] = "KerfworksPluginDialog";
 
 struct Message {
   const char* caller;
@@ -259,7 +258,7 @@ class Session {
       unloaded_ = false;
       host_.Reload();
     }
-    return user_.FindDialog(kPaletteName);
+    return user_.FindDialog(kPaletteDialogName);
   }
 
   void Send(const Message& message) {

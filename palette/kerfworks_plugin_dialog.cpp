@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr char kPaletteDialogName[] = "KerfworksPluginDialog";
 constexpr int32_t kTipCapacity = 256;
 constexpr int32_t kMinWidthMargin = 4;
 constexpr int32_t kMinHeightMargin = 7;

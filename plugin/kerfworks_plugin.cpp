@@ -12,7 +12,6 @@
 namespace {
 
 constexpr const char kPluginName[] = "ADMNonModalDialog";
-constexpr const char kMenuItemName[] = "Kerfworks Plugin Menu Item";
 constexpr const char kMenuGroup[] = "Tool Palettes";
 constexpr const char kMenuItemText[] = "Show Kerfworks Plugin";
 constexpr int32_t kMenuItemWantsUpdates = 1;

@@ -7,6 +7,9 @@
 
 class KerfworksPluginDialog;
 
+// The name of the menu item that shows the palette.
+inline constexpr char kMenuItemName[] = "Kerfworks Plugin Menu Item";
+
 class KerfworksPluginDialogPlugin : public Plugin {
  public:
   explicit KerfworksPluginDialogPlugin(SPPluginRef pluginRef);

@@ -27,6 +27,8 @@ inline constexpr std::int32_t kFirstButtonIcon = 1001;
 inline constexpr std::int32_t kFirstButtonTip = 16216;
 
 inline constexpr std::int32_t kPaletteDialogId = 16200;
+// The name the palette dialog is created under.
+inline constexpr char kPaletteDialogName[] = "KerfworksPluginDialog";
 inline constexpr std::int32_t kFlyoutMenuId = 700;
 inline constexpr std::int32_t kOutputModeMenuId = 701;
 inline constexpr std::int32_t kPaletteIconPicture = 5041;

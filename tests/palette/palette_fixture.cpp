@@ -37,7 +37,7 @@ void PaletteHostTest::TearDown() {
 
 ADMDialogRef PaletteHostTest::OpenPalette() {
   Run([&] { palette_ = new KerfworksPluginDialog(host_.PluginRef()); });
-  return user_.FindDialog(kPaletteName);
+  return user_.FindDialog(kPaletteDialogName);
 }
 
 void PaletteHostTest::DeletePalette() {

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "palette/kerfworks_plugin_dialog.h"
+#include "resources/palette_items.h"
 #include "standin/core/environment.h"
 #include "standin/model/dialog_user.h"
 #include "support/plugin_host.h"
 
 namespace palette_test {
 
-inline constexpr char kPaletteName[] = "KerfworksPluginDialog";
 inline const std::string kScratch = std::string(KW_BINARY_DIR) + "/palette_scratch";
 
 class PaletteHostTest : public test_support::PluginHostTest {

@@ -172,7 +172,7 @@ TEST_F(PaletteTest, DeletingSavesEverythingInOrderAndDestroysTheDialog) {
   SetOutputMode(kOutputMarked);
   gCropMarkSettings.leftMargin = 1234;
   DeletePalette();
-  EXPECT_EQ(user_.FindDialog(kPaletteName), nullptr);
+  EXPECT_EQ(user_.FindDialog(kPaletteDialogName), nullptr);
   const std::vector<std::string> order = {
       "kADM_DPDockCodeStr",    "kADM_DPDockGroupStr",   "kADM_DPLocationStr",
       "kADM_DPSizeStr",        "kADM_DPVisibleStr",     "kADM_bSelectObj",

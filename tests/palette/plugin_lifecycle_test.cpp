@@ -9,8 +9,6 @@
 namespace palette_test {
 namespace {
 
-constexpr char kMenuItemName[] = "Kerfworks Plugin Menu Item";
-
 class PluginLifecycleTest : public PaletteHostTest {
  protected:
   // The plug-in object acquires its suites itself as it starts, and releases them as it shuts
@@ -64,7 +62,7 @@ class PluginLifecycleTest : public PaletteHostTest {
   }
   AIMenuItemHandle MenuItem() { return host_.Menus().Find(kMenuItemName); }
   const standin::MenuItemRecord& MenuRecord() { return *host_.Menus().Record(kMenuItemName); }
-  ADMDialogRef PaletteDialog() { return user_.FindDialog(kPaletteName); }
+  ADMDialogRef PaletteDialog() { return user_.FindDialog(kPaletteDialogName); }
   bool Visible(ADMDialogRef dialog) { return Dialog(dialog).visible; }
 
   SPMessageData message_{};

@@ -6,6 +6,8 @@
 #include <variant>
 
 #include "hostapi/messages.h"
+#include "palette/crop_marks_dialog.h"
+#include "plugin/kerfworks_plugin.h"
 #include "resources/palette_items.h"
 #include "standin/model/dialog_system.h"
 #include "standin/model/dialog_user.h"
@@ -26,17 +28,13 @@ using standin::DialogUser;
 using standin::Host;
 using standin::ModalScript;
 
-constexpr char kPaletteName[] = "KerfworksPluginDialog";
-constexpr char kMenuItemName[] = "Kerfworks Plugin Menu Item";
-constexpr int kHorzDistanceField = 32;
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
+constexpr int kAboutOkButton = 1;
 constexpr std::int64_t kClock = 1700000000;
 
 // Steps act on the palette when there is one: an injected failure may rightly leave none.
 void OnPalette(Host& host, const std::function<void(DialogUser&, ADMDialogRef)>& act) {
   DialogUser user(host);
-  if (const ADMDialogRef palette = user.FindDialog(kPaletteName)) act(user, palette);
+  if (const ADMDialogRef palette = user.FindDialog(kPaletteDialogName)) act(user, palette);
 }
 
 void Menu(Host& host, const char* selector) {
@@ -56,10 +54,10 @@ Session Cut(int mode, bool cropMarks) {
 }
 
 Session CropMarksDialog(int button) {
-  return {button == kOk ? "crop-marks-dialog-ok" : "crop-marks-dialog-cancel",
+  return {button == kCropOkButton ? "crop-marks-dialog-ok" : "crop-marks-dialog-cancel",
           [button](Host& host) {
             host.Dialogs().QueueModalScript(
-                ModalScript().Set(kHorzDistanceField, 200.0f).Press(button));
+                ModalScript().Set(kCropHorzDistanceField, 200.0f).Press(button));
             OnPalette(host, [](DialogUser& user, ADMDialogRef palette) {
               user.PickFlyout(palette, kFlyoutCropMarks);
             });
@@ -85,8 +83,8 @@ std::vector<Session> MakeSessions() {
            }
          });
        }},
-      CropMarksDialog(kOk),
-      CropMarksDialog(kCancel),
+      CropMarksDialog(kCropOkButton),
+      CropMarksDialog(kCropCancelButton),
       {"preview-paint",
        [](Host& host) {
          OnPalette(host, [](DialogUser& user, ADMDialogRef palette) {
@@ -101,7 +99,7 @@ std::vector<Session> MakeSessions() {
        }},
       {"about",
        [](Host& host) {
-         host.Dialogs().QueueModalScript(ModalScript().Press(kOk));
+         host.Dialogs().QueueModalScript(ModalScript().Press(kAboutOkButton));
          OnPalette(host, [](DialogUser& user, ADMDialogRef palette) {
            user.PickFlyout(palette, kFlyoutAbout);
          });
